@@ -1,0 +1,35 @@
+#include "app/Screenshot.h"
+
+#include <FreeImage.h>
+#include <GL/glew.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vexmor::app {
+
+namespace {
+struct BitmapDeleter {
+    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
+};
+} // namespace
+
+void Screenshot::take() {
+    constexpr int pitch = width * 3;
+    std::vector<BYTE> pixels(static_cast<std::size_t>(pitch) * height);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
+
+    const std::string name = "screenshot" + std::to_string(counter) + ".png";
+    counter += 1;
+
+    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(FreeImage_ConvertFromRawBits(
+        pixels.data(), width, height, pitch, 24, 0xFF0000, 0x00FF00, 0x0000FF, FALSE));
+    if (bitmap) {
+        // A failed save is silent: the game goes on.
+        FreeImage_Save(FIF_PNG, bitmap.get(), name.c_str(), 0);
+    }
+}
+
+} // namespace Vexmor::app

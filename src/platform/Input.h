@@ -1,0 +1,20 @@
+#pragma once
+
+#include <glm/vec2.hpp>
+
+namespace Vexmor::platform {
+
+// Keyboard and mouse as the game polls them once a frame. The window implements it for
+// play; tests and benchmarks script it.
+class Input {
+public:
+    virtual ~Input() = default;
+
+    virtual bool isKeyDown(int key) const = 0;
+    virtual glm::ivec2 getCursorPosition() = 0;
+    virtual void setCursorPosition(glm::ivec2 position) = 0;
+    // Hides the cursor and lets it move without bounds (mouse look).
+    virtual void disableCursor() = 0;
+};
+
+} // namespace Vexmor::platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/GlfwInput.h"
+
+#include <memory>
+#include <string>
+
+struct GLFWwindow;
+
+namespace Vexmor::platform {
+
+// The game window and its OpenGL 3.3 core context, with the habits the game was built
+// on: swapping buffers also polls events, and "open" means the user has not closed it.
+class Window {
+public:
+    struct Settings {
+        int width = 1024;
+        int height = 768;
+        bool visible = true;
+    };
+
+    Window() = default;
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // glfwInit; false when GLFW can't start (no display, for one).
+    bool initialise();
+    // Opens the window and makes its context current; false when that fails.
+    bool open(const Settings& settings);
+    // Closes the window and ends GLFW.
+    void terminate();
+
+    void swapBuffers();
+    bool isOpen() const;
+    void setTitle(const std::string& title);
+    double getTime() const;
+    // Asks the window to close as if the user had closed it.
+    void requestClose();
+
+    Input& input() { return *glfwInput; }
+    GLFWwindow* handle() const { return window; }
+
+private:
+    bool initialised = false;
+    GLFWwindow* window = nullptr;
+    std::unique_ptr<GlfwInput> glfwInput;
+};
+
+} // namespace Vexmor::platform

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace Vexmor::screen {
+
+// Anything the frame loop (or the game screen, for levels) drives: init once, then
+// update and render each frame, then close.
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    virtual void init() = 0;
+    virtual void close() = 0;
+    // Wall-clock seconds since the previous frame; the first value includes loading.
+    virtual void update(double seconds) = 0;
+    virtual void render() = 0;
+};
+
+} // namespace Vexmor::screen

@@ -1,0 +1,185 @@
+#include "GameProcess.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <signal.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+GameProcess::GameProcess(fs::path workingDirectory, fs::path program)
+    : workingDirectory(std::move(workingDirectory)), program(std::move(program)) {
+    consoleFile =
+        fs::temp_directory_path() / ("vexmor-console-" + std::to_string(getpid()) + "-" +
+                                     std::to_string(Clock::now().time_since_epoch().count()));
+}
+
+GameProcess::~GameProcess() {
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    if (display != nullptr) {
+        XCloseDisplay(display);
+    }
+    std::error_code ignored;
+    fs::remove(consoleFile, ignored);
+}
+
+void GameProcess::start() {
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        throw std::runtime_error("no X display for the end-to-end test");
+    }
+    pid = fork();
+    if (pid == 0) {
+        const int console = open(consoleFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int nothing = open("/dev/null", O_RDONLY);
+        dup2(nothing, STDIN_FILENO);
+        dup2(console, STDOUT_FILENO);
+        dup2(console, STDERR_FILENO);
+        if (chdir(workingDirectory.c_str()) != 0) {
+            _exit(126);
+        }
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+}
+
+XWindowId GameProcess::findWindow(XWindowId root) {
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", True);
+    Window rootReturn = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (pidAtom == None || !XQueryTree(display, root, &rootReturn, &parent, &children, &count)) {
+        return 0;
+    }
+    Window found = 0;
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
+                               &format, &items, &after, &data) == Success &&
+            data != nullptr) {
+            if (items == 1 &&
+                *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(pid)) {
+                found = children[i];
+            }
+            XFree(data);
+        }
+        if (found == 0) {
+            found = findWindow(children[i]);
+        }
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+XWindowId GameProcess::waitForWindow(std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        window = findWindow(DefaultRootWindow(display));
+        if (window != 0) {
+            return window;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return 0;
+}
+
+bool GameProcess::waitForOutput(const std::string& text, std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        if (output().find(text) != std::string::npos) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+std::optional<int> GameProcess::waitForExit(std::chrono::milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            pid = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return std::nullopt;
+}
+
+bool GameProcess::xdotool(const std::string& arguments) {
+    const std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+void GameProcess::holdKey(const std::string& keyName) {
+    if (!xdotool("keydown --window " + std::to_string(window) + " " + keyName)) {
+        throw std::runtime_error("xdotool could not press " + keyName);
+    }
+}
+
+void GameProcess::tapKey(const std::string& keyName) {
+    holdKey(keyName);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // A key like Escape may already have closed the window; its release then has no target.
+    xdotool("keyup --window " + std::to_string(window) + " " + keyName);
+}
+
+void GameProcess::requestClose() {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+std::string GameProcess::output() const {
+    std::ifstream in(consoleFile);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TempDirectory::TempDirectory() {
+    std::string pattern = (fs::temp_directory_path() / "vexmor-e2e-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("can't make a temporary directory");
+    }
+    root = pattern;
+}
+
+TempDirectory::~TempDirectory() {
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+
+void TempDirectory::write(const std::string& relative, const std::string& content) const {
+    const fs::path file = root / relative;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << content;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+// Xlib stays out of this header: its macros clash with GoogleTest.
+struct _XDisplay;
+using XWindowId = unsigned long;
+
+// The real game binary, started in its own working directory under the test's X display,
+// with its console captured to a file. The child is always killed when this goes away.
+class GameProcess {
+public:
+    explicit GameProcess(std::filesystem::path workingDirectory,
+                         std::filesystem::path program = VEXMOR_BINARY);
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    void start();
+    // The game's window, found by its process id; 0 when none showed up in time.
+    XWindowId waitForWindow(std::chrono::milliseconds timeout);
+    bool waitForOutput(const std::string& text, std::chrono::milliseconds timeout);
+    // The exit status, or nothing when the process is still running after the timeout.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+
+    // A key held long enough for a frame to see it down, then released.
+    void tapKey(const std::string& keyName);
+    void holdKey(const std::string& keyName);
+    // What a user's click on the close button sends.
+    void requestClose();
+
+    std::string output() const;
+    const std::filesystem::path& directory() const { return workingDirectory; }
+
+private:
+    XWindowId findWindow(XWindowId root);
+    bool xdotool(const std::string& arguments);
+
+    std::filesystem::path workingDirectory;
+    std::filesystem::path program;
+    std::filesystem::path consoleFile;
+    pid_t pid = -1;
+    _XDisplay* display = nullptr;
+    XWindowId window = 0;
+};
+
+// A fresh temporary directory, removed with everything in it when this goes away.
+class TempDirectory {
+public:
+    TempDirectory();
+    ~TempDirectory();
+    TempDirectory(const TempDirectory&) = delete;
+    TempDirectory& operator=(const TempDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return root; }
+    void write(const std::string& relative, const std::string& content) const;
+
+private:
+    std::filesystem::path root;
+};

@@ -1,0 +1,41 @@
+#include "GameProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// What `cmake --install` leaves behind must start the game in its installed data.
+TEST(InstallE2E, LauncherStartsTheGameInTheInstalledData) {
+    TempDirectory prefix;
+    const std::string install = std::string(VEXMOR_CMAKE_COMMAND) + " --install " +
+                                VEXMOR_BUILD_DIR + " --prefix " + prefix.path().string() +
+                                " >/dev/null";
+    ASSERT_EQ(std::system(install.c_str()), 0);
+
+    const fs::path launcher = prefix.path() / "bin" / "vexmor";
+    ASSERT_TRUE(fs::exists(launcher));
+    EXPECT_TRUE(fs::exists(prefix.path() / "share" / "vexmor" / "levels" / "levels.ini"));
+
+    // Started from elsewhere: the launcher must change into the data itself.
+    TempDirectory elsewhere;
+    GameProcess game(elsewhere.path(), launcher);
+    game.start();
+    ASSERT_NE(game.waitForWindow(20s), 0u) << game.output();
+    ASSERT_TRUE(game.waitForOutput("First render...\n", 20s)) << game.output();
+    // The screenshot lands in the working directory, which must be the installed data.
+    game.tapKey("F12");
+    const fs::path shot = prefix.path() / "share" / "vexmor" / "screenshot0.png";
+    for (int i = 0; i < 100 && !fs::exists(shot); ++i) {
+        std::this_thread::sleep_for(50ms);
+    }
+    EXPECT_TRUE(fs::exists(shot));
+    game.tapKey("Escape");
+    const auto status = game.waitForExit(20s);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 0);
+    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+}
