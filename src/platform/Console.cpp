@@ -36,7 +36,7 @@ void waitForEnter() {
 void exitWith(ExitStatus status) {
     std::cout.flush();
     std::fflush(stdout);
-    std::exit(static_cast<int>(status));
+    std::_Exit(static_cast<int>(status));
 }
 
 } // namespace Vexmor::platform

@@ -14,7 +14,8 @@ void pause(int inputFd = STDIN_FILENO);
 // returns at once).
 void waitForEnter();
 
-// Flushes the console and ends the process with the status of the fatal cause.
+// Flushes the console and ends the process at once with the status of the fatal cause.
+// Nothing else runs: no destructors of libraries that may hold GL or Bullet objects.
 [[noreturn]] void exitWith(ExitStatus status);
 
 } // namespace Vexmor::platform
