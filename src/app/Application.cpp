@@ -3,6 +3,11 @@
 #include "app/GlErrorText.h"
 #include "app/RenderSettings.h"
 #include "app/WindowTitle.h"
+#include "engine/ModelLibrary.h"
+#include "engine/ShaderLibrary.h"
+#include "engine/TextureLibrary.h"
+#include "physics/CollisionShapeLibrary.h"
+#include "platform/Clock.h"
 #include "platform/Console.h"
 #include "platform/Keys.h"
 #include "screen/GameScreen.h"
@@ -96,7 +101,7 @@ void Application::printDriverBlock() {
 
 void Application::startUp() {
     window.setTitle("Vexmor");
-    lastTime = window.getTime();
+    lastTime = platform::clockSeconds();
     screens[0] = std::make_unique<screen::TestScreen>();
     screens[1] = std::make_unique<screen::GameScreen>();
     // Sampled before loading, so a key held while the window opens acts on its release.
@@ -119,7 +124,7 @@ void Application::runFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     // No fixed step and no clamp: the first delta includes the level loading.
-    const double now = window.getTime();
+    const double now = platform::clockSeconds();
     const double frameDelta = now - lastTime;
     lastTime = now;
     if (statistics.addFrame(frameDelta)) {
@@ -172,6 +177,9 @@ void Application::actOnShellKey(int key) {
         return;
     }
     refreshTitle(statistics.getDisplayedFps(), statistics.getDisplayedMillis());
+    if (key == platform::key::F4 || key == platform::key::F5) {
+        engine::TextureLibrary::getInstance().applyFilterMode();
+    }
 }
 
 void Application::refreshTitle(int fps, int millis) {
@@ -195,8 +203,11 @@ void Application::shutDown() {
 
     std::cout << "Destroy SoundLibrary..." << std::endl;
     std::cout << "Destroy ModelLibrary..." << std::endl;
+    engine::ModelLibrary::destroyInstance();
     std::cout << "Destroy ShaderLibrary..." << std::endl;
+    engine::ShaderLibrary::destroyInstance();
     std::cout << "Destroy CollisionShapeLibrary..." << std::endl;
+    physics::CollisionShapeLibrary::destroyInstance();
 
     std::cout << "Closing openGL..." << std::endl;
     window.terminate();

@@ -1,19 +1,14 @@
 #include "app/Screenshot.h"
 
+#include "engine/FreeImageBitmap.h"
+
 #include <FreeImage.h>
 #include <GL/glew.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace Vexmor::app {
-
-namespace {
-struct BitmapDeleter {
-    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
-};
-} // namespace
 
 void Screenshot::take() {
     constexpr int pitch = width * 3;
@@ -24,7 +19,7 @@ void Screenshot::take() {
     const std::string name = "screenshot" + std::to_string(counter) + ".png";
     counter += 1;
 
-    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(FreeImage_ConvertFromRawBits(
+    const engine::FreeImageBitmap bitmap(FreeImage_ConvertFromRawBits(
         pixels.data(), width, height, pitch, 24, 0xFF0000, 0x00FF00, 0x0000FF, FALSE));
     if (bitmap) {
         // A failed save is silent: the game goes on.

@@ -68,10 +68,6 @@ void Window::setTitle(const std::string& title) {
     glfwSetWindowTitle(window, title.c_str());
 }
 
-double Window::getTime() const {
-    return glfwGetTime();
-}
-
 void Window::requestClose() {
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }

@@ -34,7 +34,6 @@ public:
     void swapBuffers();
     bool isOpen() const;
     void setTitle(const std::string& title);
-    double getTime() const;
     // Asks the window to close as if the user had closed it.
     void requestClose();
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/FreeImageBitmap.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace Vexmor::engine {
+
+// Every texture of the process, read from its image file on first use and kept for the
+// whole run. An image that cannot be read is fatal (status 2).
+class TextureLibrary {
+public:
+    static TextureLibrary& getInstance();
+
+    // The GL texture of the image file `name`, loaded on the first request (which leaves
+    // it bound on unit 0).
+    std::uint32_t getTextureId(const std::string& name);
+    // Re-applies the magnification filter and mipmap mode of the render settings to every
+    // texture held.
+    void applyFilterMode();
+
+    // The image as 32-bit pixels (blue, green, red, alpha), bottom row first.
+    struct Image {
+        int width = 0;
+        int height = 0;
+        const unsigned char* pixels = nullptr;
+        FreeImageBitmap bitmap;
+    };
+    static Image loadImage(const std::string& name);
+
+    std::size_t size() const { return textures.size(); }
+
+private:
+    TextureLibrary() = default;
+    // The largest anisotropy the driver allows, logged; 0 without the extension.
+    static float maxAnisotropy();
+
+    // Never deleted: textures live as long as the context, across levels, and the
+    // context is gone by the time the process ends.
+    std::map<std::string, std::uint32_t> textures;
+};
+
+} // namespace Vexmor::engine
