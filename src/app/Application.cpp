@@ -3,6 +3,7 @@
 #include "app/GlErrorText.h"
 #include "app/RenderSettings.h"
 #include "app/WindowTitle.h"
+#include "engine/ShaderLibrary.h"
 #include "platform/Console.h"
 #include "platform/Keys.h"
 #include "screen/GameScreen.h"
@@ -196,6 +197,7 @@ void Application::shutDown() {
     std::cout << "Destroy SoundLibrary..." << std::endl;
     std::cout << "Destroy ModelLibrary..." << std::endl;
     std::cout << "Destroy ShaderLibrary..." << std::endl;
+    engine::ShaderLibrary::destroyInstance();
     std::cout << "Destroy CollisionShapeLibrary..." << std::endl;
 
     std::cout << "Closing openGL..." << std::endl;
