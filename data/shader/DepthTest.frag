@@ -1,0 +1,6 @@
+#version 330 core
+
+// The shadow map has no colour attachment; the fixed depth write is all we need.
+
+void main() {
+}
