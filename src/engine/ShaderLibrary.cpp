@@ -180,8 +180,10 @@ std::uint32_t ShaderLibrary::createProgram(const std::vector<std::uint32_t>& sha
     GLint linked = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
     if (linked != GL_FALSE) {
+        // The linked program no longer needs its stages; nothing else holds them.
         for (const std::uint32_t shader : shaders) {
             glDetachShader(program, shader);
+            glDeleteShader(shader);
         }
         return program;
     }

@@ -54,6 +54,7 @@ protected:
         data = std::make_unique<GlDataDirectory>();
         data->write("models/cube.obj", cubeObj);
         data->writeCheckerPng("img/checker.png", 32, 0xC08040, 0x4060A0);
+        data->writeCheckerPng("img/default.png", 8, 0x808080, 0x909090);
     }
 
     void TearDown() override {

@@ -1,3 +1,4 @@
+#include "engine/Model.h"
 #include "engine/ObjLoader.h"
 
 #include <gtest/gtest.h>
