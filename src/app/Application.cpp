@@ -7,6 +7,7 @@
 #include "engine/ShaderLibrary.h"
 #include "engine/TextureLibrary.h"
 #include "physics/CollisionShapeLibrary.h"
+#include "platform/ActiveInput.h"
 #include "platform/Clock.h"
 #include "platform/Console.h"
 #include "platform/Keys.h"
@@ -101,6 +102,7 @@ void Application::printDriverBlock() {
 
 void Application::startUp() {
     window.setTitle("Vexmor");
+    platform::setActiveInput(&window.input());
     lastTime = platform::clockSeconds();
     screens[0] = std::make_unique<screen::TestScreen>();
     screens[1] = std::make_unique<screen::GameScreen>();
@@ -210,6 +212,7 @@ void Application::shutDown() {
     physics::CollisionShapeLibrary::destroyInstance();
 
     std::cout << "Closing openGL..." << std::endl;
+    platform::setActiveInput(nullptr);
     window.terminate();
     std::cout << "Program ended." << std::endl;
     platform::waitForEnter();
