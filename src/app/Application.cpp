@@ -13,6 +13,7 @@
 #include "platform/Keys.h"
 #include "screen/GameScreen.h"
 #include "screen/TestScreen.h"
+#include "sound/SoundLibrary.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -204,6 +205,7 @@ void Application::shutDown() {
     screens[1].reset();
 
     std::cout << "Destroy SoundLibrary..." << std::endl;
+    sound::SoundLibrary::destroyInstance();
     std::cout << "Destroy ModelLibrary..." << std::endl;
     engine::ModelLibrary::destroyInstance();
     std::cout << "Destroy ShaderLibrary..." << std::endl;

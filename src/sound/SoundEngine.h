@@ -16,8 +16,8 @@ public:
     // Starts `fileName` (a game name like "sound\\VexmorDark.mp3"). With `track` the
     // caller gets the handle of the playing sound; without, the sound plays on its own
     // and null is returned.
-    virtual std::unique_ptr<Sound> play2D(const std::string& fileName, bool loop,
-                                          bool startPaused, bool track) = 0;
+    virtual std::unique_ptr<Sound> play2D(const std::string& fileName, bool loop, bool startPaused,
+                                          bool track) = 0;
 };
 
 } // namespace Vexmor::sound

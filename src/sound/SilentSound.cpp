@@ -1,0 +1,49 @@
+#include "sound/SilentSound.h"
+
+#include "platform/Clock.h"
+
+#include <cmath>
+
+namespace Vexmor::sound {
+
+SilentSound::SilentSound(bool loop, bool startPaused, std::uint32_t lengthMilliseconds)
+    : loop(loop), length(lengthMilliseconds), stopped(startPaused),
+      startSeconds(platform::clockSeconds()) {}
+
+void SilentSound::setVolume(float newVolume) {
+    volume = newVolume;
+}
+
+float SilentSound::getVolume() const {
+    return volume;
+}
+
+double SilentSound::elapsedMilliseconds() const {
+    return (platform::clockSeconds() - startSeconds) * 1000.0;
+}
+
+std::uint32_t SilentSound::getPlayPosition() {
+    if (stopped) {
+        return 0;
+    }
+    double position = elapsedMilliseconds();
+    if (length > 0) {
+        position = loop ? std::fmod(position, static_cast<double>(length))
+                        : std::fmin(position, static_cast<double>(length));
+    }
+    return static_cast<std::uint32_t>(position);
+}
+
+void SilentSound::setPlayPosition(std::uint32_t milliseconds) {
+    startSeconds = platform::clockSeconds() - milliseconds / 1000.0;
+}
+
+void SilentSound::stop() {
+    stopped = true;
+}
+
+bool SilentSound::isFinished() {
+    return stopped || (!loop && length > 0 && elapsedMilliseconds() >= length);
+}
+
+} // namespace Vexmor::sound
