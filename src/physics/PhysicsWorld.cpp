@@ -1,0 +1,54 @@
+#include "physics/PhysicsWorld.h"
+
+#include <BulletCollision/BroadphaseCollision/btDbvtBroadphase.h>
+#include <BulletCollision/CollisionDispatch/btCollisionDispatcher.h>
+#include <BulletCollision/CollisionDispatch/btDefaultCollisionConfiguration.h>
+#include <BulletDynamics/ConstraintSolver/btSequentialImpulseConstraintSolver.h>
+#include <BulletDynamics/Dynamics/btDiscreteDynamicsWorld.h>
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+
+namespace Vexmor::physics {
+
+namespace {
+
+constexpr int maxSubSteps = 10;
+constexpr float fixedSubStep = 1.0f / 60.0f;
+
+} // namespace
+
+// The library's pool defaults (4096 manifolds, 4096 algorithms) are plenty for one level.
+PhysicsWorld::PhysicsWorld()
+    : broadphase(std::make_unique<btDbvtBroadphase>()),
+      configuration(
+          std::make_unique<btDefaultCollisionConfiguration>(btDefaultCollisionConstructionInfo())),
+      dispatcher(std::make_unique<btCollisionDispatcher>(configuration.get())),
+      solver(std::make_unique<btSequentialImpulseConstraintSolver>()),
+      dynamicsWorld(std::make_unique<btDiscreteDynamicsWorld>(dispatcher.get(), broadphase.get(),
+                                                              solver.get(), configuration.get())) {}
+
+// Each part still uses the ones made before it, so they go in reverse.
+PhysicsWorld::~PhysicsWorld() {
+    dynamicsWorld.reset();
+    solver.reset();
+    dispatcher.reset();
+    configuration.reset();
+    broadphase.reset();
+}
+
+void PhysicsWorld::addRigidBody(btRigidBody* body) {
+    dynamicsWorld->addRigidBody(body);
+}
+
+void PhysicsWorld::removeRigidBody(btRigidBody* body) {
+    dynamicsWorld->removeRigidBody(body);
+}
+
+void PhysicsWorld::stepSimulation(double seconds) {
+    dynamicsWorld->stepSimulation(static_cast<float>(seconds), maxSubSteps, fixedSubStep);
+}
+
+std::size_t PhysicsWorld::bodyCount() const {
+    return static_cast<std::size_t>(dynamicsWorld->getNumCollisionObjects());
+}
+
+} // namespace Vexmor::physics

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+class btCollisionDispatcher;
+class btDbvtBroadphase;
+class btDefaultCollisionConfiguration;
+class btDiscreteDynamicsWorld;
+class btRigidBody;
+class btSequentialImpulseConstraintSolver;
+
+namespace Vexmor::physics {
+
+// One era's simulated world under Bullet's default gravity (0, -10, 0). It never owns the
+// bodies put into it: their owners delete them after the world is gone.
+class PhysicsWorld {
+public:
+    PhysicsWorld();
+    ~PhysicsWorld();
+    PhysicsWorld(const PhysicsWorld&) = delete;
+    PhysicsWorld& operator=(const PhysicsWorld&) = delete;
+
+    void addRigidBody(btRigidBody* body);
+    void removeRigidBody(btRigidBody* body);
+    // Fixed 1/60 s sub-steps, at most 10 a frame: a long frame lets the simulation fall
+    // behind instead of stalling the game.
+    void stepSimulation(double seconds);
+
+    std::size_t bodyCount() const;
+
+private:
+    std::unique_ptr<btDbvtBroadphase> broadphase;
+    std::unique_ptr<btDefaultCollisionConfiguration> configuration;
+    std::unique_ptr<btCollisionDispatcher> dispatcher;
+    std::unique_ptr<btSequentialImpulseConstraintSolver> solver;
+    std::unique_ptr<btDiscreteDynamicsWorld> dynamicsWorld;
+};
+
+} // namespace Vexmor::physics
