@@ -1,5 +1,7 @@
 #include "physics/PhysicsWorld.h"
 
+#include "physics/GroundContact.h"
+
 #include <BulletCollision/BroadphaseCollision/btDbvtBroadphase.h>
 #include <BulletCollision/CollisionDispatch/btCollisionDispatcher.h>
 #include <BulletCollision/CollisionDispatch/btDefaultCollisionConfiguration.h>
@@ -45,6 +47,10 @@ void PhysicsWorld::removeRigidBody(btRigidBody* body) {
 
 void PhysicsWorld::stepSimulation(double seconds) {
     dynamicsWorld->stepSimulation(static_cast<float>(seconds), maxSubSteps, fixedSubStep);
+}
+
+void PhysicsWorld::installGroundContactCallback() {
+    dynamicsWorld->setInternalTickCallback(detectGroundContact, nullptr, false);
 }
 
 std::size_t PhysicsWorld::bodyCount() const {

@@ -26,6 +26,7 @@ public:
     // Fixed 1/60 s sub-steps, at most 10 a frame: a long frame lets the simulation fall
     // behind instead of stalling the game.
     void stepSimulation(double seconds);
+    void installGroundContactCallback();
 
     std::size_t bodyCount() const;
 

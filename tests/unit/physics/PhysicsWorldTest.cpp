@@ -1,12 +1,21 @@
 #include "physics/PhysicsWorld.h"
+#include "physics/GroundContact.h"
 #include "physics/OwnedRigidBody.h"
 
+#include <BulletCollision/CollisionShapes/btBoxShape.h>
+#include <BulletCollision/CollisionShapes/btCapsuleShape.h>
 #include <BulletCollision/CollisionShapes/btSphereShape.h>
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
+
+using Vexmor::physics::BodyTag;
+using Vexmor::physics::groundContactSeen;
 using Vexmor::physics::OwnedRigidBody;
 using Vexmor::physics::PhysicsWorld;
+using Vexmor::physics::setGroundContactSeen;
 
 namespace {
 
@@ -14,6 +23,54 @@ constexpr double frame = 1.0 / 60.0;
 
 btTransform at(const btVector3& origin) {
     return btTransform(btQuaternion::getIdentity(), origin);
+}
+
+std::unique_ptr<BodyTag> tagged(std::int32_t kind) {
+    return std::make_unique<BodyTag>(BodyTag{kind, nullptr});
+}
+
+enum class AddedFirst { slab, mover };
+
+// A weightless capsule of the player's size leaves the origin at `velocity` and runs into a
+// static slab 1 thick and 4 wide (broad faces along x before it is turned).
+bool groundSeenAfterHitting(const btTransform& slab, const btVector3& velocity,
+                            std::unique_ptr<BodyTag> tag, AddedFirst first = AddedFirst::slab) {
+    btCapsuleShape capsuleShape(0.25f, 0.75f);
+    btBoxShape slabShape(btVector3(0.5f, 2.0f, 2.0f));
+    OwnedRigidBody mover(1.0f, &capsuleShape, at({0.0f, 0.0f, 0.0f}), std::move(tag));
+    OwnedRigidBody obstacle(0.0f, &slabShape, slab);
+    PhysicsWorld world;
+    world.installGroundContactCallback();
+    // The manifold lists the bodies in the order they entered the world.
+    if (first == AddedFirst::slab) {
+        world.addRigidBody(obstacle.get());
+    }
+    world.addRigidBody(mover.get());
+    if (first == AddedFirst::mover) {
+        world.addRigidBody(obstacle.get());
+    }
+    mover.get()->setGravity(btVector3(0.0f, 0.0f, 0.0f));
+    mover.get()->setAngularFactor(0.0f);
+    mover.get()->setLinearVelocity(velocity);
+
+    setGroundContactSeen(false);
+    for (int i = 0; i < 60; ++i) {
+        world.stepSimulation(frame);
+    }
+    EXPECT_LT(mover.get()->getLinearVelocity().dot(velocity), 0.1f * velocity.length2())
+        << "the mover never reached the slab";
+    return groundContactSeen();
+}
+
+// Each slab starts about 0.25 away from the capsule.
+const btTransform floorSlab(btQuaternion(btVector3(0, 0, 1), SIMD_HALF_PI), {0.0f, -1.375f, 0.0f});
+const btTransform ceilingSlab(btQuaternion(btVector3(0, 0, 1), SIMD_HALF_PI), {0.0f, 1.375f, 0.0f});
+const btVector3 down(0.0f, -2.0f, 0.0f);
+const btVector3 sideways(2.0f, 0.0f, 0.0f);
+
+// A wall to the right whose face normal has the given vertical part.
+btTransform wallLeaningBy(float normalY) {
+    return btTransform(btQuaternion(btVector3(0, 0, 1), std::asin(normalY)), {1.0f, 0.0f, 0.0f});
 }
 
 } // namespace
@@ -55,4 +112,24 @@ TEST(PhysicsWorld, CountsItsBodiesButLeavesThemToTheirOwners) {
     next.stepSimulation(frame);
     EXPECT_EQ(next.bodyCount(), 1u);
     EXPECT_LT(ball.get()->getLinearVelocity().y(), 0.0f);
+}
+
+TEST(GroundContact, ThePlayerTouchingAnythingButANearlyUprightSurfaceIsOnGround) {
+    EXPECT_TRUE(groundSeenAfterHitting(floorSlab, down, tagged(BodyTag::player)));
+    EXPECT_TRUE(
+        groundSeenAfterHitting(ceilingSlab, -down, tagged(BodyTag::player), AddedFirst::mover));
+    EXPECT_TRUE(groundSeenAfterHitting(wallLeaningBy(0.2f), sideways, tagged(BodyTag::player)));
+    EXPECT_FALSE(groundSeenAfterHitting(wallLeaningBy(0.0f), sideways, tagged(BodyTag::player)));
+    EXPECT_FALSE(groundSeenAfterHitting(wallLeaningBy(0.05f), sideways, tagged(BodyTag::player)));
+}
+
+TEST(GroundContact, OnlyThePlayerSetsTheFlagAndNothingClearsIt) {
+    EXPECT_FALSE(groundSeenAfterHitting(floorSlab, down, nullptr));
+    EXPECT_FALSE(groundSeenAfterHitting(floorSlab, down, tagged(BodyTag::gameObject)));
+
+    PhysicsWorld world;
+    world.installGroundContactCallback();
+    setGroundContactSeen(true);
+    world.stepSimulation(frame);
+    EXPECT_TRUE(groundContactSeen());
 }

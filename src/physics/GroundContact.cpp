@@ -1,0 +1,56 @@
+#include "physics/GroundContact.h"
+
+#include "physics/BodyTag.h"
+
+#include <BulletCollision/BroadphaseCollision/btDispatcher.h>
+#include <BulletCollision/CollisionDispatch/btCollisionObject.h>
+#include <BulletCollision/NarrowPhaseCollision/btPersistentManifold.h>
+#include <BulletDynamics/Dynamics/btDynamicsWorld.h>
+
+#include <cmath>
+
+namespace Vexmor::physics {
+
+namespace {
+
+bool seenSinceCleared = false;
+
+constexpr btScalar touchingDistance = 0.1f;
+constexpr btScalar minimumVerticalNormal = 0.1f;
+
+// Every user pointer in a world is a BodyTag; block bodies have none.
+bool isPlayer(const btCollisionObject* body) {
+    const auto* tag = static_cast<const BodyTag*>(body->getUserPointer());
+    return tag != nullptr && tag->kind == BodyTag::player;
+}
+
+} // namespace
+
+bool groundContactSeen() {
+    return seenSinceCleared;
+}
+
+void setGroundContactSeen(bool seen) {
+    seenSinceCleared = seen;
+}
+
+void detectGroundContact(btDynamicsWorld* world, btScalar) {
+    btDispatcher* dispatcher = world->getDispatcher();
+    const int manifoldCount = dispatcher->getNumManifolds();
+    for (int m = 0; m < manifoldCount; ++m) {
+        const btPersistentManifold* manifold = dispatcher->getManifoldByIndexInternal(m);
+        if (!isPlayer(manifold->getBody0()) && !isPlayer(manifold->getBody1())) {
+            continue;
+        }
+        for (int p = 0; p < manifold->getNumContacts(); ++p) {
+            const btManifoldPoint& point = manifold->getContactPoint(p);
+            if (point.getDistance() <= touchingDistance &&
+                std::abs(point.m_normalWorldOnB.y()) > minimumVerticalNormal) {
+                seenSinceCleared = true;
+                return;
+            }
+        }
+    }
+}
+
+} // namespace Vexmor::physics
