@@ -119,8 +119,6 @@ TEST_F(OpenAlSoundEngineTest, UnreadableFilesWarnAndPlaySilently) {
                               "[WARN] Sound: can't play 'sound\\missing.mp3'\n");
     ASSERT_NE(music, nullptr);
     EXPECT_FALSE(heard(music));
-    music->setVolume(0.5f);
-    EXPECT_FLOAT_EQ(music->getVolume(), 0.5f);
     music->setPlayPosition(3000);
     EXPECT_GE(music->getPlayPosition(), 3000u);
     EXPECT_EQ(engine->voiceCount(), 0u);
