@@ -1,8 +1,24 @@
 #include "sound/SoundLibrary.h"
 
+#include "sound/OpenAlSoundEngine.h"
 #include "sound/SilentSoundEngine.h"
 
+#include <iostream>
+
 namespace Vexmor::sound {
+
+namespace {
+
+// Without a device the game still runs, just without sound.
+std::unique_ptr<SoundEngine> openEngine() {
+    if (auto engine = OpenAlSoundEngine::open()) {
+        return engine;
+    }
+    std::cout << "[WARN] Sound: no audio device, playing silently" << std::endl;
+    return std::make_unique<SilentSoundEngine>();
+}
+
+} // namespace
 
 std::unique_ptr<SoundLibrary> SoundLibrary::instance;
 
@@ -21,7 +37,7 @@ void SoundLibrary::destroyInstance() {
     instance.reset();
 }
 
-SoundLibrary::SoundLibrary() : engine(std::make_unique<SilentSoundEngine>()) {}
+SoundLibrary::SoundLibrary() : engine(openEngine()) {}
 
 SoundLibrary::~SoundLibrary() {
     engine.reset();
