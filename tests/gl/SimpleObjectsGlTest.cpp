@@ -13,8 +13,6 @@
 #include <LinearMath/btDefaultMotionState.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <filesystem>
-
 using Vexmor::gameobject::Sphere;
 using Vexmor::gameobject::Stair;
 using Vexmor::gameobject::WallPanel;
@@ -67,17 +65,6 @@ TEST_F(SimpleObjectsGl, WallPanelsAreFloorOrWallAndDarkForAppearancesOneAndThree
             EXPECT_EQ(panel.getModel(), modelNamed("models\\Plane.obj"));
         }
     }
-}
-
-// Only a file name that no loader takes gives no model; a missing file loads empty, so a
-// panel never stops the game this way.
-TEST_F(SimpleObjectsGl, APanelWhoseModelFileIsMissingGetsAnEmptyModel) {
-    std::filesystem::remove(data->path() / "models" / "Plane.obj");
-    CoutCapture console;
-    const WallPanel panel(cell, 0, 0);
-    ASSERT_NE(panel.getModel(), nullptr);
-    EXPECT_EQ(panel.getRadius(), 0.0f);
-    EXPECT_EQ(occurrences(console.text(), "model is null"), 0);
 }
 
 TEST_F(SimpleObjectsGl, OnlyAppearanceOneMakesTheBallDirty) {
