@@ -1,0 +1,90 @@
+#include "gameobject/Door.h"
+
+#include "engine/Degrees.h"
+#include "gameobject/ObjectModel.h"
+#include "physics/CollisionShapeLibrary.h"
+
+#include <BulletCollision/CollisionShapes/btBoxShape.h>
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include <algorithm>
+#include <iostream>
+
+namespace Vexmor::gameobject {
+
+namespace {
+
+constexpr double swingDegreesPerSecond = 45.0;
+constexpr double wideOpen = 90.0;
+
+// The box sits this far in front of the door's origin, where the doorway is.
+const glm::vec3 leafCentre(0.0f, 0.0f, 1.25f);
+
+// The leaf turns about its hinge edge, the vertical line through (-0.62, y, 1.25).
+glm::mat4 hinge(float angle) {
+    const glm::vec3 edge(-0.62f, 0.0f, 1.25f);
+    return glm::translate(glm::mat4(1.0f), edge) *
+           glm::rotate(glm::mat4(1.0f), engine::radians(angle), glm::vec3(0.0f, 1.0f, 0.0f)) *
+           glm::translate(glm::mat4(1.0f), -edge);
+}
+
+btTransform toBullet(const glm::mat4& matrix) {
+    btTransform transform;
+    transform.setFromOpenGLMatrix(glm::value_ptr(matrix));
+    return transform;
+}
+
+} // namespace
+
+Door::Door(const glm::mat4& transform, int /*era*/, int state)
+    : GameObject(transform), closedTransform(transform), state(state) {
+    attachModel(levelModel("models\\door.obj"));
+    if (state != Fallen) {
+        // The box exactly fills the frame's 1.2 x 1.95 doorway.
+        ownedCollisionBody = std::make_unique<physics::OwnedRigidBody>(
+            0.0f, physics::CollisionShapeLibrary::getInstance().getBox(1.2f, 1.95f, 0.1f),
+            toBullet(closedTransform * glm::translate(glm::mat4(1.0f), leafCentre)));
+        collisionBody = ownedCollisionBody->get();
+    } else {
+        closedTransform =
+            transform * glm::translate(glm::mat4(1.0f), glm::vec3(-0.2f, -2.4f, -0.3f)) *
+            glm::rotate(glm::mat4(1.0f), engine::radians(23.0f), glm::vec3(0.0f, 1.0f, 0.0f)) *
+            glm::rotate(glm::mat4(1.0f), engine::radians(-90.0f), glm::vec3(1.0f, 0.0f, 0.0f));
+        setTransform(closedTransform);
+        // Culling looks for the door where it lies, not where it stood.
+        createBoundingBody();
+    }
+    texture = "img\\door_texture.png";
+}
+
+void Door::onUpdate(double seconds) {
+    if (state != Normal) {
+        return;
+    }
+    if (open && angle < wideOpen) {
+        angle = static_cast<float>(std::min(wideOpen, angle + seconds * swingDegreesPerSecond));
+    } else if (!open && angle > 0.0f) {
+        angle = static_cast<float>(std::max(0.0, angle - seconds * swingDegreesPerSecond));
+    }
+    const glm::mat4 leaf = closedTransform * hinge(angle);
+    setTransform(leaf);
+    collisionBody->setCenterOfMassTransform(
+        toBullet(leaf * glm::translate(glm::mat4(1.0f), leafCentre)));
+}
+
+bool Door::isInRange(const glm::vec3& point) {
+    return containsPoint(point);
+}
+
+void Door::interact() {
+    std::cout << "Player interacted with door!" << std::endl;
+    open = !open;
+}
+
+std::unique_ptr<physics::OwnedRigidBody> Door::takeCollisionBody() {
+    return std::move(ownedCollisionBody);
+}
+
+} // namespace Vexmor::gameobject

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/GameObject.h"
+#include "gameobject/Interactable.h"
+#include "physics/OwnedRigidBody.h"
+
+#include <glm/mat4x4.hpp>
+
+#include <memory>
+
+class btRigidBody;
+
+namespace Vexmor::gameobject {
+
+// The leaf of a door block. The player toggles it; a normal door swings about its hinge
+// at a fixed speed and carries its collision box along, a locked one stays shut and a
+// fallen one lies on the floor without a box.
+class Door : public engine::GameObject, public Interactable {
+public:
+    enum State : int { Normal = 0, Locked = 1, Fallen = 2 };
+
+    // The era does not change the door; the block passes it all the same.
+    Door(const glm::mat4& transform, int era, int state);
+
+    void onUpdate(double seconds) override;
+    bool isInRange(const glm::vec3& point) override;
+    void interact() override;
+
+    // Hands the collision box to whoever adds it to a physics world; the door keeps
+    // moving it. Null for a fallen door or once taken.
+    std::unique_ptr<physics::OwnedRigidBody> takeCollisionBody();
+    btRigidBody* getCollisionBody() const { return collisionBody; }
+
+    bool isOpen() const { return open; }
+    float getAngle() const { return angle; }
+    int getState() const { return state; }
+
+private:
+    bool open = false;
+    // Degrees, 0 shut to 90 wide open.
+    float angle = 0.0f;
+    glm::mat4 closedTransform;
+    std::unique_ptr<physics::OwnedRigidBody> ownedCollisionBody;
+    btRigidBody* collisionBody = nullptr;
+    int state;
+};
+
+} // namespace Vexmor::gameobject

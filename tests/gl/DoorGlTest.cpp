@@ -1,0 +1,153 @@
+#include "LevelObjectGl.h"
+#include "common/CoutCapture.h"
+
+#include "engine/Degrees.h"
+#include "gameobject/Door.h"
+#include "gameobject/DoorFrame.h"
+
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <LinearMath/btDefaultMotionState.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+using Vexmor::engine::radians;
+using Vexmor::gameobject::Door;
+using Vexmor::gameobject::DoorFrame;
+
+namespace {
+
+using DoorGl = LevelObjectGl;
+
+glm::mat4 translation(const glm::vec3& offset) {
+    return glm::translate(glm::mat4(1.0f), offset);
+}
+
+glm::mat4 turn(float degrees, const glm::vec3& axis) {
+    return glm::rotate(glm::mat4(1.0f), radians(degrees), axis);
+}
+
+// A door turned a quarter about y in the cell (1, 0, 2).
+const glm::mat4 placed = translation({3.75f, 1.25f, 6.25f}) * turn(90.0f, {0.0f, 1.0f, 0.0f});
+
+glm::mat4 leafAt(float angle) {
+    const glm::vec3 edge(-0.62f, 0.0f, 1.25f);
+    return placed * translation(edge) * turn(angle, {0.0f, 1.0f, 0.0f}) * translation(-edge);
+}
+
+glm::mat4 bodyTransform(const btRigidBody& body) {
+    glm::mat4 matrix(1.0f);
+    body.getCenterOfMassTransform().getOpenGLMatrix(glm::value_ptr(matrix));
+    return matrix;
+}
+
+glm::vec3 boundingOrigin(const Door& door) {
+    btTransform placedBody;
+    door.getBoundingBody()->getMotionState()->getWorldTransform(placedBody);
+    const btVector3& origin = placedBody.getOrigin();
+    return {origin.x(), origin.y(), origin.z()};
+}
+
+// The leaf is drawn at the angle and its box follows it, centred in the leaf.
+void expectLeafAt(Door& door, float angle) {
+    EXPECT_FLOAT_EQ(door.getAngle(), angle);
+    EXPECT_TRUE(matricesNear(door.getTransform(), leafAt(angle)));
+    EXPECT_TRUE(matricesNear(bodyTransform(*door.getCollisionBody()),
+                             leafAt(angle) * translation({0.0f, 0.0f, 1.25f})));
+}
+
+} // namespace
+
+TEST_F(DoorGl, ANormalDoorSwingsAtFortyFiveDegreesASecondAndItsBoxFollows) {
+    Door door(placed, 1, Door::Normal);
+    ASSERT_NE(door.getCollisionBody(), nullptr);
+    EXPECT_TRUE(matricesNear(bodyTransform(*door.getCollisionBody()),
+                             placed * translation({0.0f, 0.0f, 1.25f})));
+    EXPECT_EQ(door.getTexture(), "img\\door_texture.png");
+    EXPECT_EQ(door.getModel(), modelNamed("models\\door.obj"));
+
+    door.update(0.5);
+    expectLeafAt(door, 0.0f);
+    {
+        CoutCapture console;
+        door.interact();
+        EXPECT_EQ(console.text(), "Player interacted with door!\n");
+    }
+    EXPECT_TRUE(door.isOpen());
+    door.update(1.0);
+    expectLeafAt(door, 45.0f);
+    for (int frame = 0; frame < 30; ++frame) {
+        door.update(0.1);
+    }
+    EXPECT_EQ(door.getAngle(), 90.0f);
+    expectLeafAt(door, 90.0f);
+
+    // Toggled half-way, the door turns back from where it is.
+    door.interact();
+    door.update(1.0);
+    expectLeafAt(door, 45.0f);
+    door.interact();
+    door.update(35.0 / 45.0);
+    EXPECT_NEAR(door.getAngle(), 80.0f, 1e-4f);
+    door.update(0.5);
+    EXPECT_EQ(door.getAngle(), 90.0f);
+    door.interact();
+    door.update(5.0);
+    EXPECT_EQ(door.getAngle(), 0.0f);
+    expectLeafAt(door, 0.0f);
+
+    // The level takes the box over; the door still moves it.
+    const btRigidBody* body = door.getCollisionBody();
+    const auto taken = door.takeCollisionBody();
+    EXPECT_EQ(taken->get(), body);
+    EXPECT_EQ(door.takeCollisionBody(), nullptr);
+    door.interact();
+    door.update(1.0);
+    expectLeafAt(door, 45.0f);
+}
+
+TEST_F(DoorGl, ALockedDoorTogglesButNeverMoves) {
+    Door door(placed, 0, Door::Locked);
+    CoutCapture console;
+    door.interact();
+    EXPECT_TRUE(door.isOpen());
+    door.update(1.0);
+    door.interact();
+    EXPECT_FALSE(door.isOpen());
+    door.interact();
+    door.update(3.0);
+    EXPECT_EQ(console.text(), "Player interacted with door!\n"
+                              "Player interacted with door!\n"
+                              "Player interacted with door!\n");
+    EXPECT_EQ(door.getAngle(), 0.0f);
+    EXPECT_EQ(door.getTransform(), placed);
+    EXPECT_TRUE(matricesNear(bodyTransform(*door.getCollisionBody()),
+                             placed * translation({0.0f, 0.0f, 1.25f})));
+}
+
+TEST_F(DoorGl, AFallenDoorLiesWithoutABoxAndItsBoundingBodyLiesWithIt) {
+    Door door(placed, 1, Door::Fallen);
+    const glm::mat4 lying = placed * translation({-0.2f, -2.4f, -0.3f}) *
+                            turn(23.0f, {0.0f, 1.0f, 0.0f}) * turn(-90.0f, {1.0f, 0.0f, 0.0f});
+    EXPECT_EQ(door.getCollisionBody(), nullptr);
+    EXPECT_EQ(door.takeCollisionBody(), nullptr);
+    EXPECT_TRUE(matricesNear(door.getTransform(), lying));
+    ASSERT_NE(door.getBoundingBody(), nullptr);
+    EXPECT_EQ(boundingOrigin(door), glm::vec3(lying[3]));
+
+    CoutCapture console;
+    door.interact();
+    door.update(2.0);
+    EXPECT_TRUE(door.isOpen());
+    EXPECT_TRUE(matricesNear(door.getTransform(), lying));
+}
+
+TEST_F(DoorGl, FramesAreCleanInTheBrightErasAndDirtyOtherwise) {
+    const char* const expected[] = {"img\\Wall.png", "img\\WallDirty.png", "img\\Wall.png",
+                                    "img\\WallDirty.png"};
+    for (int era = 0; era < 4; ++era) {
+        const DoorFrame frame(placed, era);
+        EXPECT_EQ(frame.getTexture(), expected[era]) << "era " << era;
+        EXPECT_EQ(frame.getModel(), modelNamed("models\\door_frame.obj"));
+        EXPECT_EQ(frame.getTransform(), placed);
+    }
+}
