@@ -1,37 +1,91 @@
 #include "screen/GameScreen.h"
 
+#include "engine/GameObject.h"
+#include "engine/RenderContext.h"
+#include "gameobject/GUIElement.h"
 #include "platform/Paths.h"
 #include "screen/LevelList.h"
+#include "screen/LevelManager.h"
 
 #include <fstream>
 #include <iostream>
 
 namespace Vexmor::screen {
 
-GameScreen::GameScreen() : levelListPath("levels\\levels.ini") {}
+GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage)
+    : levelListPath("levels\\levels.ini"), makeLevel(std::move(makeLevel)),
+      makeWinningImage(std::move(makeWinningImage)) {
+    if (!this->makeLevel) {
+        this->makeLevel = [](const std::string& levelFile, LevelChanger* changer) {
+            return std::make_unique<LevelManager>(levelFile, changer);
+        };
+    }
+    if (!this->makeWinningImage) {
+        this->makeWinningImage = [] {
+            return std::make_unique<gameobject::GUIElement>(
+                std::vector<gameobject::GUIState>{{"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f}});
+        };
+    }
+}
+
+GameScreen::~GameScreen() = default;
 
 void GameScreen::init() {
     std::cout << "Reading levels..." << std::flush;
-    levelPaths.clear();
+    levels.clear();
     // A missing list is not reported: the game just has no levels.
     std::ifstream in(platform::hostPath(levelListPath));
     if (in) {
-        levelPaths = LevelList::parse(in);
+        for (const std::string& levelFile : LevelList::parse(in)) {
+            levels.push_back(makeLevel(levelFile, this));
+        }
     }
     std::cout << "done!" << std::endl;
-    // The level runtime does not exist yet, so the screen stays without levels.
+    winningImage = makeWinningImage();
     currentLevel = -1;
-    requestedLevel = -1;
+    requestedLevel = levels.empty() ? -1 : 0;
+}
+
+bool GameScreen::isWon() const {
+    return requestedLevel >= static_cast<int>(levels.size());
+}
+
+void GameScreen::update(double seconds) {
+    if (currentLevel < 0 && requestedLevel < 0) {
+        return;
+    }
+    if (isWon()) {
+        engine::RenderContext context;
+        winningImage->render(context);
+        return;
+    }
+    if (requestedLevel != currentLevel) {
+        if (currentLevel >= 0) {
+            levels[static_cast<std::size_t>(currentLevel)]->close();
+        }
+        Screen& next = *levels[static_cast<std::size_t>(requestedLevel)];
+        currentLevel = requestedLevel;
+        next.init();
+        next.update(seconds);
+        return;
+    }
+    levels[static_cast<std::size_t>(currentLevel)]->update(seconds);
+}
+
+void GameScreen::render() {
+    if ((currentLevel < 0 && requestedLevel < 0) || isWon()) {
+        return;
+    }
+    levels[static_cast<std::size_t>(currentLevel)]->render();
 }
 
 void GameScreen::close() {
-    levelPaths.clear();
+    if (currentLevel >= 0 && currentLevel < static_cast<int>(levels.size())) {
+        levels[static_cast<std::size_t>(currentLevel)]->close();
+    }
+    levels.clear();
+    winningImage.reset();
 }
-
-// Without levels nothing is updated or drawn: the window stays black.
-void GameScreen::update(double /*seconds*/) {}
-
-void GameScreen::render() {}
 
 void GameScreen::nextLevel() {
     requestedLevel += 1;

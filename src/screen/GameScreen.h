@@ -3,34 +3,53 @@
 #include "screen/LevelChanger.h"
 #include "screen/Screen.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+namespace Vexmor::engine {
+class GameObject;
+}
+
 namespace Vexmor::screen {
 
-// Plays the levels of "levels\levels.ini" one after another.
+// Plays the levels of "levels\levels.ini" one after another, then shows the winning
+// image until the game is closed.
 class GameScreen : public Screen, public LevelChanger {
 public:
-    GameScreen();
+    using LevelFactory =
+        std::function<std::unique_ptr<Screen>(const std::string& levelFile, LevelChanger* changer)>;
+    using ImageFactory = std::function<std::unique_ptr<engine::GameObject>()>;
+
+    // Levels are LevelManagers and the winning image a full-window picture unless told
+    // otherwise.
+    explicit GameScreen(LevelFactory makeLevel = {}, ImageFactory makeWinningImage = {});
+    ~GameScreen() override;
 
     void init() override;
     void close() override;
     void update(double seconds) override;
     void render() override;
 
+    // Counted now, acted on in the next update; each call skips one level further.
     void nextLevel() override;
 
-    const std::vector<std::string>& getLevelPaths() const { return levelPaths; }
     int getCurrentLevel() const { return currentLevel; }
     int getRequestedLevel() const { return requestedLevel; }
+    std::size_t levelCount() const { return levels.size(); }
 
 private:
-    // The level files named by the list, in play order.
-    std::vector<std::string> levelPaths;
+    bool isWon() const;
+
+    std::vector<std::unique_ptr<Screen>> levels;
     int currentLevel = -1;
-    // -1 while there is nothing to play.
+    // -1 without levels; the number of levels once the last one is finished.
     int requestedLevel = -1;
     std::string levelListPath;
+    std::unique_ptr<engine::GameObject> winningImage;
+    LevelFactory makeLevel;
+    ImageFactory makeWinningImage;
 };
 
 } // namespace Vexmor::screen

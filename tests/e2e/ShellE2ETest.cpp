@@ -63,7 +63,11 @@ PngSize readPngHeader(const fs::path& file) {
 
 class ShellE2E : public ::testing::Test {
 protected:
-    void SetUp() override { data.write("levels/levels.ini", ""); }
+    // No levels, but the shaders the winning image needs.
+    void SetUp() override {
+        data.write("levels/levels.ini", "");
+        fs::copy(fs::path(VEXMOR_DATA_DIR) / "shader", data.path() / "shader");
+    }
 
     // Starts the game and waits until its loop runs.
     void startGame() {

@@ -15,8 +15,8 @@
 
 using Vexmor::engine::GameObject;
 using Vexmor::engine::radians;
+using Vexmor::gameobject::TimeMachine;
 using Vexmor::gameobject::timemachine::RotorPart;
-using Vexmor::gameobject::timemachine::TimeMachine;
 
 namespace {
 

@@ -18,7 +18,9 @@
 
 #include <iostream>
 
-namespace Vexmor::gameobject::timemachine {
+namespace Vexmor::gameobject {
+
+using namespace timemachine;
 
 namespace {
 
@@ -194,4 +196,4 @@ void TimeMachine::requestNextLevel() {
     }
 }
 
-} // namespace Vexmor::gameobject::timemachine
+} // namespace Vexmor::gameobject

@@ -14,12 +14,14 @@ class LevelEndManager;
 }
 
 namespace Vexmor::gameobject::timemachine {
-
 class CapsuleLeft;
 class CapsuleRight;
 class LockBig;
 class LockSmall;
 class Rotator;
+} // namespace Vexmor::gameobject::timemachine
+
+namespace Vexmor::gameobject {
 
 // The goal of a level. Used once, it lights up, opens its capsule, spins up its rotors
 // and after about 9.5 seconds asks for the next level; used again meanwhile, it asks at
@@ -53,15 +55,15 @@ private:
     double sequenceTime = -1.0;
     // 0 nothing done yet, 1 locks at their end angles, 3 rotors released.
     int stage = 0;
-    CapsuleLeft* capsuleLeft;
-    CapsuleRight* capsuleRight;
-    LockBig* lockBigRight;
-    LockBig* lockBigLeft;
-    LockSmall* lockSmallUp;
-    LockSmall* lockSmallDown;
+    timemachine::CapsuleLeft* capsuleLeft;
+    timemachine::CapsuleRight* capsuleRight;
+    timemachine::LockBig* lockBigRight;
+    timemachine::LockBig* lockBigLeft;
+    timemachine::LockSmall* lockSmallUp;
+    timemachine::LockSmall* lockSmallDown;
     std::vector<std::unique_ptr<engine::GameObject>> parts;
-    std::vector<Rotator*> rotorArms;
-    std::vector<Rotator*> smallRotors;
+    std::vector<timemachine::Rotator*> rotorArms;
+    std::vector<timemachine::Rotator*> smallRotors;
 };
 
-} // namespace Vexmor::gameobject::timemachine
+} // namespace Vexmor::gameobject

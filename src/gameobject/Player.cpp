@@ -1,0 +1,130 @@
+#include "gameobject/Player.h"
+
+#include "physics/CollisionShapeLibrary.h"
+#include "platform/Input.h"
+#include "platform/Keys.h"
+
+#include <BulletCollision/CollisionShapes/btCapsuleShape.h>
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <LinearMath/btDefaultMotionState.h>
+
+#include <cmath>
+
+namespace Vexmor::gameobject {
+
+namespace {
+
+// The cursor is put back here every frame; the offset from it is the frame's mouse move.
+const glm::ivec2 cursorHome{400, 300};
+constexpr float degreesPerPixel = 0.5f;
+
+float wrapDegrees(float angle) {
+    while (angle > 360.0f) {
+        angle -= 360.0f;
+    }
+    while (angle < 0.0f) {
+        angle += 360.0f;
+    }
+    return angle;
+}
+
+} // namespace
+
+Player::Player(const glm::vec3& start, platform::Input& input) : input(input) {
+    const glm::vec3 centre = start * 2.5f + glm::vec3(1.25f);
+    body = std::make_unique<physics::OwnedRigidBody>(
+        1.0f, physics::CollisionShapeLibrary::getInstance().getCapsule(0.25f, 0.75f),
+        btTransform(btQuaternion::getIdentity(), btVector3(centre.x, centre.y, centre.z)),
+        std::make_unique<physics::BodyTag>(physics::BodyTag{physics::BodyTag::player, this}));
+    body->get()->setFriction(10.0f);
+    // The capsule never tips over or turns.
+    body->get()->setAngularFactor(btVector3(0.0f, 0.0f, 0.0f));
+}
+
+Player::~Player() = default;
+
+btRigidBody* Player::getBody() const { return body->get(); }
+
+const glm::mat4& Player::getCameraMatrix() {
+    if (camera.dirty) {
+        camera.updateMatrix();
+    }
+    return *camera.matrix;
+}
+
+void Player::update(double seconds) {
+    const glm::ivec2 cursor = input.getCursorPosition();
+    input.setCursorPosition(cursorHome);
+    const glm::ivec2 turn = cursorHome - cursor;
+
+    const float strafe = input.isKeyDown('A') ? -1.0f : input.isKeyDown('D') ? 1.0f : 0.0f;
+    const float forward = input.isKeyDown('S') ? 1.0f : input.isKeyDown('W') ? -1.0f : 0.0f;
+
+    const glm::vec4 along = getCameraMatrix() * glm::vec4(strafe, 0.0f, forward, 0.0f);
+    glm::vec2 direction(along.x, along.z);
+    const float length = std::sqrt(direction.x * direction.x + direction.y * direction.y);
+    if (length > 0.0f) {
+        direction /= length;
+    }
+
+    const float step = static_cast<float>(seconds) * impulsePerSecond;
+    glm::vec3 impulse(direction.x * step, 0.0f, direction.y * step);
+    if (input.isKeyDown(platform::key::LeftShift)) {
+        impulse *= 1.5f;
+    }
+    const bool jumpDown = input.isKeyDown(platform::key::Space);
+    // One press lifts in two consecutive frames.
+    if (!jumpKeyWasDown && jumpDown && jumpStage == 0) {
+        impulse.y = jumpImpulse;
+        jumpStage = 1;
+    } else if (jumpStage == 1) {
+        impulse.y = jumpImpulse;
+        jumpStage = 2;
+    } else if (jumpStage >= 2) {
+        jumpStage = 0;
+    }
+    applyMovement(impulse.x, impulse.y, impulse.z);
+
+    btTransform placed;
+    body->getMotionState()->getWorldTransform(placed);
+    const btVector3& origin = placed.getOrigin();
+    camera.position = {origin.x(), origin.y() + 0.5f, origin.z()};
+    camera.dirty = true;
+
+    if (turn.x * degreesPerPixel != 0.0f) {
+        camera.rotation.y = wrapDegrees(camera.rotation.y + turn.x * degreesPerPixel);
+    }
+    if (turn.y * degreesPerPixel != 0.0f) {
+        camera.rotation.x = wrapDegrees(camera.rotation.x + turn.y * degreesPerPixel);
+    }
+    // Never straight up or down.
+    float& pitch = camera.rotation.x;
+    if (pitch >= 85.0f && pitch < 180.0f) {
+        pitch = 84.9f;
+    } else if (pitch >= 180.0f && pitch <= 275.0f) {
+        pitch = 274.9f;
+    }
+    jumpKeyWasDown = jumpDown;
+}
+
+void Player::applyMovement(float x, float y, float z) {
+    btRigidBody* rigid = body->get();
+    if (x * x + y * y + z * z == 0.0f) {
+        rigid->setFriction(standingFriction);
+        return;
+    }
+    rigid->activate();
+    rigid->setFriction(movingFriction);
+    if (!onGround) {
+        return;
+    }
+    const btVector3 velocity = rigid->getLinearVelocity();
+    if (y > 0.0f) {
+        rigid->applyCentralImpulse(btVector3(0.0f, y, 0.0f));
+    }
+    if (std::sqrt(velocity.x() * velocity.x() + velocity.z() * velocity.z()) < speedCap) {
+        rigid->applyCentralImpulse(btVector3(x, 0.0f, z));
+    }
+}
+
+} // namespace Vexmor::gameobject

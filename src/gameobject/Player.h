@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/Placement.h"
+#include "physics/OwnedRigidBody.h"
+
+#include <glm/mat4x4.hpp>
+#include <glm/vec3.hpp>
+
+#include <memory>
+
+class btRigidBody;
+
+namespace Vexmor::platform {
+class Input;
+}
+
+namespace Vexmor::gameobject {
+
+// The player: a capsule pushed around by impulses, with a first-person camera riding
+// half a unit above the body's centre and turned by the mouse. Not drawn.
+class Player {
+public:
+    // Movement acceleration per second of key press, and the speed it stops at.
+    static constexpr float impulsePerSecond = 75.0f;
+    static constexpr float speedCap = 3.0f;
+    static constexpr float jumpImpulse = 2.5f;
+    static constexpr float standingFriction = 20.0f;
+    static constexpr float movingFriction = 6.0f;
+
+    // The start in grid units; the body starts at that cell's centre.
+    Player(const glm::vec3& start, platform::Input& input);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    void update(double seconds);
+    // One frame's impulse request: brakes when there is none, pushes only on the ground.
+    void applyMovement(float x, float y, float z);
+
+    // The camera's world matrix.
+    const glm::mat4& getCameraMatrix();
+    btRigidBody* getBody() const;
+    void setOnGround(bool grounded) { onGround = grounded; }
+    const engine::Placement& getCamera() const { return camera; }
+
+private:
+    std::unique_ptr<physics::OwnedRigidBody> body;
+    bool onGround = false;
+    engine::Placement camera;
+    bool jumpKeyWasDown = false;
+    int jumpStage = 0;
+    platform::Input& input;
+};
+
+} // namespace Vexmor::gameobject

@@ -1,0 +1,180 @@
+#include "levelloader/LevelLoader.h"
+
+#include "levelloader/LevelFormatError.h"
+#include "levelloader/TokenNumbers.h"
+#include "levelloader/Wall.h"
+#include "platform/Console.h"
+
+namespace Vexmor::levelloader {
+
+namespace {
+
+// The game's sink: every description builds its objects into the level at once.
+class LevelDataSink : public LevelSink {
+public:
+    explicit LevelDataSink(LevelData& level) : level(level) {}
+
+    void itemCreated(Item& item) override { item.addToLevel(level); }
+    void blockCreated(BlockObject& block) override { block.addToLevel(level); }
+
+private:
+    LevelData& level;
+};
+
+struct Neighbour {
+    int dx;
+    int dy;
+    int dz;
+    std::uint8_t flag;
+};
+
+// Checked in this order; each open neighbour opens one face of the wall.
+constexpr Neighbour neighbours[] = {
+    {-1, 0, 0, Wall::towardMinusX}, {1, 0, 0, Wall::towardPlusX}, {0, -1, 0, Wall::below},
+    {0, 1, 0, Wall::above},         {0, 0, 1, Wall::towardPlusZ}, {0, 0, -1, Wall::towardMinusZ},
+};
+
+[[noreturn]] void fault(const char* message) {
+    throw LevelFormatError(message);
+}
+
+} // namespace
+
+LevelLoader::LevelLoader(const std::string& path) : TextFileReader(path.c_str()) {}
+
+LevelData LevelLoader::loadLevel() {
+    LevelData level;
+    LevelDataSink sink(level);
+    LevelHeader header;
+    std::string error;
+    if (!parse(sink, header, error)) {
+        fail(error);
+    }
+    level.xDim = header.xDim;
+    level.yDim = header.yDim;
+    level.zDim = header.zDim;
+    level.playerStart = header.playerStart;
+    return level;
+}
+
+bool LevelLoader::parse(LevelSink& sink, LevelHeader& header, std::string& error,
+                        std::ostream& out) {
+    try {
+        open();
+        readDimensions(header);
+        readPlayer(header);
+        BlockGrid grid(header.xDim, header.yDim, header.zDim);
+        readTagLines(grid, sink, out);
+        buildCells(grid, sink);
+        return true;
+    } catch (const LevelFormatError& fatal) {
+        close();
+        error = fatal.what();
+        return false;
+    }
+}
+
+void LevelLoader::fail(const std::string& message) {
+    close();
+    std::cout << "[ERROR] Currupted Level file: " << message << std::endl;
+    platform::pause();
+    platform::exitWith(platform::ExitStatus::LevelFile);
+}
+
+void LevelLoader::readDimensions(LevelHeader& header) {
+    const TokenNumbers numbers(*this);
+    bool xSet = false;
+    bool ySet = false;
+    bool zSet = false;
+    for (int line = 0; line < 3; ++line) {
+        const auto tokens = nextTokens();
+        if (!tokens) {
+            fault("The first three tags must contain the dimensions of the map!");
+        }
+        const std::string& tag = tokens->front();
+        std::int32_t* dimension = nullptr;
+        bool* set = nullptr;
+        if (tag == "xDim") {
+            dimension = &header.xDim;
+            set = &xSet;
+        } else if (tag == "yDim") {
+            dimension = &header.yDim;
+            set = &ySet;
+        } else if (tag == "zDim") {
+            dimension = &header.zDim;
+            set = &zSet;
+        } else {
+            fault("The first three tags must contain the dimensions of the map!");
+        }
+        if (tokens->size() != 2) {
+            fault("A dimension tag must contain only one param!");
+        }
+        *dimension = numbers.toInt((*tokens)[1]);
+        if (*dimension < 0) {
+            fault("A dimension must not be negative!");
+        }
+        *set = true;
+    }
+    if (!xSet || !ySet || !zSet) {
+        fault("Not all Dimensions are initialized!");
+    }
+    if (std::int64_t(header.xDim) * header.yDim * header.zDim > maxCells) {
+        fault("The level is too large!");
+    }
+}
+
+void LevelLoader::readPlayer(LevelHeader& header) {
+    const auto tokens = nextTokens();
+    if (!tokens || tokens->front() != "player") {
+        fault("'player' must be the the 2nd argument!");
+    }
+    if (tokens->size() < 4) {
+        fault("'player' needs three coordinates!");
+    }
+    const TokenNumbers numbers(*this);
+    header.playerStart = {numbers.toFloat((*tokens)[1]), numbers.toFloat((*tokens)[2]),
+                          numbers.toFloat((*tokens)[3])};
+}
+
+void LevelLoader::readTagLines(BlockGrid& grid, LevelSink& sink, std::ostream& out) {
+    const TokenNumbers numbers(*this);
+    const ParseContext context{numbers, out};
+    while (isOpen()) {
+        const auto tokens = nextTokens();
+        if (!registry.place(*tokens, grid, sink, context)) {
+            out << "Skipping unknown Token '" << tokens->front() << "'..." << std::endl;
+        }
+    }
+}
+
+// Unnamed cells are walls. Only walls facing an open cell build anything, so only those
+// are made; the rest of the rock stays implicit.
+void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
+    const auto isOpen = [&grid](std::int32_t x, std::int32_t y, std::int32_t z) {
+        const BlockObject* block = grid.at(x, y, z);
+        return grid.contains(x, y, z) && block != nullptr && !block->isSolid();
+    };
+    for (std::int32_t x = 0; x < grid.xDim; ++x) {
+        for (std::int32_t y = 0; y < grid.yDim; ++y) {
+            for (std::int32_t z = 0; z < grid.zDim; ++z) {
+                if (BlockObject* block = grid.at(x, y, z)) {
+                    sink.blockCreated(*block);
+                    continue;
+                }
+                std::uint8_t openSides = 0;
+                for (const Neighbour& n : neighbours) {
+                    if (isOpen(x + n.dx, y + n.dy, z + n.dz)) {
+                        openSides |= n.flag;
+                    }
+                }
+                if (openSides != 0) {
+                    Wall wall(x, y, z);
+                    wall.openSides = openSides;
+                    sink.blockCreated(wall);
+                }
+            }
+        }
+    }
+}
+
+} // namespace Vexmor::levelloader

@@ -1,0 +1,15 @@
+#include "levelloader/blockfactory/TimeMachineBlockFactory.h"
+
+#include "levelloader/TimeMachineBlock.h"
+
+namespace Vexmor::levelloader::blockfactory {
+
+TimeMachineBlockFactory::TimeMachineBlockFactory() : BlockFactory("timemachine", 4) {}
+
+std::unique_ptr<BlockObject> TimeMachineBlockFactory::doCreate(std::int32_t x, std::int32_t y,
+                                                               std::int32_t z, const Tokens& params,
+                                                               const ParseContext& context) {
+    return std::make_unique<TimeMachineBlock>(x, y, z, optionalParam(params, 4, context));
+}
+
+} // namespace Vexmor::levelloader::blockfactory

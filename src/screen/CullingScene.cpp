@@ -1,0 +1,81 @@
+#include "screen/CullingScene.h"
+
+#include "engine/GameObject.h"
+#include "engine/RenderContext.h"
+
+#include <glm/geometric.hpp>
+
+#include <cmath>
+
+namespace Vexmor::screen {
+
+namespace {
+
+constexpr float aspect = 1.3333334f;
+
+glm::vec4 planeThrough(const glm::vec3& normal, const glm::vec3& point) {
+    return {normal, -glm::dot(normal, point)};
+}
+
+} // namespace
+
+CullingScene::CullingScene() {
+    const float slope = std::tan(22.5f * 0.0174533f);
+    nearHeight = 2.0f * slope * nearDistance;
+    farHeight = 2.0f * slope * farDistance;
+    nearWidth = nearHeight * aspect;
+    farWidth = farHeight * aspect;
+}
+
+void CullingScene::add(engine::GameObject* object) {
+    if (object != nullptr) {
+        objects.push_back(object);
+    }
+}
+
+void CullingScene::buildPlanes(const glm::mat4& camera) {
+    const glm::vec3 apex(camera[3]);
+    const glm::vec3 right(camera[0]);
+    const glm::vec3 up(camera[1]);
+    const glm::vec3 forward = -glm::vec3(camera[2]);
+    // The side planes run through the apex and the edges of the near rectangle.
+    const float halfWidth = nearWidth * 0.5f / nearDistance;
+    const float halfHeight = nearHeight * 0.5f / nearDistance;
+
+    planes[0] = planeThrough(forward, apex + forward * nearDistance);
+    planes[1] = planeThrough(-forward, apex + forward * farDistance);
+    planes[2] = planeThrough(glm::normalize(right + forward * halfWidth), apex);
+    planes[3] = planeThrough(glm::normalize(-right + forward * halfWidth), apex);
+    planes[4] = planeThrough(glm::normalize(-up + forward * halfHeight), apex);
+    planes[5] = planeThrough(glm::normalize(up + forward * halfHeight), apex);
+}
+
+bool CullingScene::isVisible(const glm::mat4& camera, const glm::vec3& centre, float radius) {
+    buildPlanes(camera);
+    return reaches(centre, radius);
+}
+
+// Stops at the first plane the sphere lies wholly behind.
+bool CullingScene::reaches(const glm::vec3& centre, float radius) const {
+    for (const glm::vec4& plane : planes) {
+        if (glm::dot(glm::vec3(plane), centre) + plane.w + radius < 0.0f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CullingScene::draw(engine::RenderContext& context) {
+    const void* value = nullptr;
+    if (!context.lookup("cameraTransform", value) || value == nullptr) {
+        return;
+    }
+    buildPlanes(*static_cast<const glm::mat4*>(value));
+    for (engine::GameObject* object : objects) {
+        if (reaches(object->getWorldPosition(), object->getRadius())) {
+            object->render(context);
+        }
+    }
+}
+
+} // namespace Vexmor::screen

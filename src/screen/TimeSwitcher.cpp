@@ -1,0 +1,76 @@
+#include "screen/TimeSwitcher.h"
+
+#include "screen/TimeChangeListener.h"
+#include "sound/SoundLibrary.h"
+
+#include <cmath>
+
+namespace Vexmor::screen {
+
+namespace {
+
+constexpr float twoPi = 6.2831855f;
+constexpr float pi = 3.1415927f;
+
+} // namespace
+
+TimeSwitcher::TimeSwitcher(float maxFogDistance) : maxFogDistance(maxFogDistance) {
+    sound::SoundEngine& engine = *sound::SoundLibrary::getInstance().engine;
+    darkMusic = engine.play2D("sound\\VexmorDark.mp3", true, false, true);
+    brightMusic = engine.play2D("sound\\VexmorBright.mp3", true, false, true);
+    darkMusic->setVolume(1.0f);
+    brightMusic->setVolume(0.0f);
+}
+
+TimeSwitcher::~TimeSwitcher() {
+    darkMusic->stop();
+    darkMusic.reset();
+    brightMusic->stop();
+    brightMusic.reset();
+}
+
+void TimeSwitcher::addListener(TimeChangeListener* listener) { listeners.push_back(listener); }
+
+void TimeSwitcher::startSwitch() {
+    if (state != 0) {
+        return;
+    }
+    state = 1;
+    progress = 0.0f;
+    brightAtStart = bright;
+    // The incoming track joins where the audible one is, so the fade stays in time.
+    if (bright) {
+        darkMusic->setPlayPosition(brightMusic->getPlayPosition());
+    } else {
+        brightMusic->setPlayPosition(darkMusic->getPlayPosition());
+    }
+}
+
+void TimeSwitcher::update(double seconds) {
+    if (state == 0) {
+        return;
+    }
+    const float s = static_cast<float>(seconds);
+    fogTimer += s;
+    progress += s / switchSeconds;
+    fogDistance = (1.0f - (std::cos(twoPi * progress - pi) + 1.0f) * 0.5f) * maxFogDistance;
+
+    const float fade = (static_cast<float>(std::tanh(6.0f * progress - 3.0f)) + 1.0f) * 0.5f;
+    darkMusic->setVolume(brightAtStart ? fade : 1.0f - fade);
+    brightMusic->setVolume(brightAtStart ? 1.0f - fade : fade);
+
+    if (state == 1 && progress >= 0.5f) {
+        bright = !bright;
+        for (TimeChangeListener* listener : listeners) {
+            listener->timeChanged();
+        }
+        state = 2;
+        return;
+    }
+    if (progress >= 1.0f) {
+        state = 0;
+        fogDistance = -1.0f;
+    }
+}
+
+} // namespace Vexmor::screen

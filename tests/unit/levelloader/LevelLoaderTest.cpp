@@ -1,0 +1,215 @@
+#include "common/CoutCapture.h"
+
+#include "levelloader/Air.h"
+#include "levelloader/BallItem.h"
+#include "levelloader/DoorBlock.h"
+#include "levelloader/LevelLoader.h"
+#include "levelloader/StairBlock.h"
+#include "levelloader/TimeMachineBlock.h"
+#include "levelloader/Wall.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace Vexmor::levelloader;
+
+namespace {
+
+// Writes down what each line describes instead of building it.
+class RecordingSink : public LevelSink {
+public:
+    void itemCreated(Item& item) override { record(item); }
+    void blockCreated(BlockObject& block) override { record(block); }
+
+    std::vector<std::string> entries;
+
+private:
+    void record(BlockAlignedObject& object) {
+        std::ostringstream entry;
+        if (auto* wall = dynamic_cast<Wall*>(&object)) {
+            entry << "wall 0x" << std::hex << int(wall->openSides) << std::dec;
+        } else if (auto* door = dynamic_cast<DoorBlock*>(&object)) {
+            entry << "door " << door->orientation << " " << door->doorKind;
+        } else if (auto* stair = dynamic_cast<StairBlock*>(&object)) {
+            entry << "stair " << stair->orientation << " " << stair->stairCondition << " "
+                  << stair->withBlock;
+        } else if (auto* machine = dynamic_cast<TimeMachineBlock*>(&object)) {
+            entry << "timemachine " << machine->orientation;
+        } else if (dynamic_cast<BallItem*>(&object) != nullptr) {
+            entry << "ball";
+        } else if (dynamic_cast<Air*>(&object) != nullptr) {
+            entry << "air";
+        }
+        entry << " @" << object.x << "|" << object.y << "|" << object.z;
+        entries.push_back(entry.str());
+    }
+};
+
+struct Parsed {
+    bool ok = false;
+    std::string error;
+    std::string warnings;
+    LevelHeader header;
+    std::vector<std::string> entries;
+};
+
+class LevelFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("vexmor-levels-" + std::to_string(getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string write(const std::string& content) {
+        const fs::path file = dir / ("level" + std::to_string(++files) + ".lvl");
+        std::ofstream(file) << content;
+        return file.string();
+    }
+
+    Parsed parse(const std::string& content) {
+        LevelLoader loader(write(content));
+        RecordingSink sink;
+        std::ostringstream out;
+        Parsed parsed;
+        parsed.ok = loader.parse(sink, parsed.header, parsed.error, out);
+        parsed.warnings = out.str();
+        parsed.entries = sink.entries;
+        return parsed;
+    }
+
+    // The error of a file that must fail.
+    std::string failure(const std::string& content) {
+        const Parsed parsed = parse(content);
+        EXPECT_FALSE(parsed.ok) << content;
+        return parsed.error;
+    }
+
+    fs::path dir;
+    int files = 0;
+};
+
+const std::string header3 = "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\n";
+
+} // namespace
+
+TEST_F(LevelFiles, DimensionsComeFirstInAnyOrderThenThePlayer) {
+    const Parsed parsed = parse("# a comment\nzDim 4\nxDim 2\n\nyDim 3\nplayer 0.5 1 -2.5e0\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.header.xDim, 2);
+    EXPECT_EQ(parsed.header.yDim, 3);
+    EXPECT_EQ(parsed.header.zDim, 4);
+    EXPECT_EQ(parsed.header.playerStart, glm::vec3(0.5f, 1.0f, -2.5f));
+    EXPECT_TRUE(parsed.entries.empty()) << "a box of rock builds nothing";
+}
+
+TEST_F(LevelFiles, EveryFatalFaultHasItsMessage) {
+    const std::string dims = "The first three tags must contain the dimensions of the map!";
+    EXPECT_EQ(failure("player 1 1 1\nxDim 3\nyDim 3\nzDim 3\n"), dims);
+    EXPECT_EQ(failure("xDim 3\nyDim 3\n"), dims);
+    EXPECT_EQ(failure(""), dims);
+    EXPECT_EQ(failure("xDim 3\nyDim 3 4\nzDim 3\n"), "A dimension tag must contain only one param!");
+    EXPECT_EQ(failure("xDim 3\nxDim 3\nzDim 3\nplayer 1 1 1\n"), "Not all Dimensions are initialized!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\n"), "'player' must be the the 2nd argument!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nair 1 1 1\n"), "'player' must be the the 2nd argument!");
+    EXPECT_EQ(failure("xDim 3\nyDim -1\nzDim 3\nplayer 1 1 1\n"), "A dimension must not be negative!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nplayer 1 1\n"), "'player' needs three coordinates!");
+    EXPECT_EQ(failure("xDim 4096\nyDim 4096\nzDim 4096\nplayer 1 1 1\n"), "The level is too large!");
+}
+
+TEST_F(LevelFiles, ANumberThatIsNoNumberIsFatalWithItsLine) {
+    EXPECT_EQ(failure("xDim 3.5\nyDim 3\nzDim 3\nplayer 1 1 1\n"),
+              "Invalid number '3.5' in line 1!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nplayer 1 one 1\n"),
+              "Invalid number 'one' in line 3!");
+    EXPECT_EQ(failure(header3 + "air 1 1 1\nair 1 x 1\n# the end\n"),
+              "Invalid number 'x' in line 6!");
+    EXPECT_EQ(failure(header3 + "door 1 1 1 north\nair 0 0 0\n"),
+              "Invalid number 'north' in line 5!");
+}
+
+TEST_F(LevelFiles, RefusedLinesAreReportedAndSkipped) {
+    const Parsed parsed = parse(header3 +
+                                "Air 1 1 1\n"
+                                "wall 1 1 1\n"
+                                "air 1 1\n"
+                                "ball 1\n"
+                                "air 1 1 1\n"
+                                "door 1 1 1\n"
+                                "air 3 1 1\n"
+                                "stair -1 0 0\n"
+                                "ball 7 7 7\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.warnings,
+              "Skipping unknown Token 'Air'...\n"
+              "Skipping unknown Token 'wall'...\n"
+              "Tag 'air' has a wrong number of arguments(expected >= 4, found 3)\n"
+              "Tag 'ball' has a wrong number of arguments(expected >= 4, found 2)\n"
+              "[Warn] LevelLoader: Block 'door' would override another Block at 1|1|1\n"
+              "[Warn] LevelLoader: Block 'air' lies outside the level at 3|1|1\n"
+              "[Warn] LevelLoader: Block 'stair' lies outside the level at -1|0|0\n");
+    // The first block of a cell stays; items are never checked against the grid.
+    EXPECT_NE(std::find(parsed.entries.begin(), parsed.entries.end(), "air @1|1|1"),
+              parsed.entries.end());
+    EXPECT_EQ(parsed.entries.front(), "ball @7|7|7");
+}
+
+TEST_F(LevelFiles, ASingleOpenCellOpensOneFaceOfEachNeighbour) {
+    const Parsed parsed = parse(header3 + "air 1 1 1\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    const std::vector<std::string> expected = {
+        "wall 0x8 @0|1|1",  "wall 0x1 @1|0|1", "wall 0x10 @1|1|0", "air @1|1|1",
+        "wall 0x20 @1|1|2", "wall 0x2 @1|2|1", "wall 0x4 @2|1|1"};
+    EXPECT_EQ(parsed.entries, expected);
+}
+
+TEST_F(LevelFiles, ItemsComeFirstThenCellsInXYZOrderWithTheirParameters) {
+    const Parsed parsed = parse("xDim 3\nyDim 1\nzDim 1\nplayer 0 0 0\n"
+                                "timemachine 2 0 0 3\n"
+                                "door 1 0 0 1 2\n"
+                                "ball 0 0 0\n"
+                                "stair 0 0 0 2\n"
+                                "ball 0 0 0\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    const std::vector<std::string> expected = {"ball @0|0|0", "ball @0|0|0", "stair 2 0 0 @0|0|0",
+                                               "door 1 2 @1|0|0", "timemachine 3 @2|0|0"};
+    EXPECT_EQ(parsed.entries, expected);
+
+    const Parsed full = parse("xDim 1\nyDim 1\nzDim 1\nplayer 0 0 0\nstair 0 0 0 1 4 1 99\n");
+    ASSERT_EQ(full.entries.size(), 1u);
+    EXPECT_EQ(full.entries.front(), "stair 1 4 1 @0|0|0");
+}
+
+TEST_F(LevelFiles, AnOpenCellAtTheEdgeHasNoWallBeyondIt) {
+    const Parsed parsed = parse("xDim 2\nyDim 1\nzDim 1\nplayer 0 0 0\nair 0 0 0\n");
+    ASSERT_TRUE(parsed.ok);
+    const std::vector<std::string> expected = {"air @0|0|0", "wall 0x4 @1|0|0"};
+    EXPECT_EQ(parsed.entries, expected);
+}
+
+TEST_F(LevelFiles, AMissingFileIsReportedThenFailsOnItsDimensions) {
+    CoutCapture capture;
+    LevelLoader loader((dir / "missing.lvl").string());
+    RecordingSink sink;
+    LevelHeader header;
+    std::string error;
+    EXPECT_FALSE(loader.parse(sink, header, error));
+    EXPECT_EQ(error, "The first three tags must contain the dimensions of the map!");
+    EXPECT_NE(capture.text().find("Not found: "), std::string::npos);
+}
+
+TEST_F(LevelFiles, ACorruptLevelEndsTheGameWithStatusFiveAfterAPause) {
+    const std::string file = write("xDim 3\nplayer 1 1 1\n");
+    EXPECT_EXIT(
+        {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            LevelLoader(file).loadLevel();
+        },
+        ::testing::ExitedWithCode(5),
+        "^\\[ERROR\\] Currupted Level file: The first three tags must contain the dimensions of "
+        "the map!\nPress any key to continue \\. \\. \\. \n$");
+}
