@@ -57,4 +57,14 @@ std::size_t PhysicsWorld::bodyCount() const {
     return static_cast<std::size_t>(dynamicsWorld->getNumCollisionObjects());
 }
 
+bool PhysicsWorld::contains(const btRigidBody* body) const {
+    const btCollisionObjectArray& objects = dynamicsWorld->getCollisionObjectArray();
+    for (int i = 0; i < objects.size(); ++i) {
+        if (objects[i] == body) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace Vexmor::physics

@@ -29,6 +29,7 @@ public:
     void installGroundContactCallback();
 
     std::size_t bodyCount() const;
+    bool contains(const btRigidBody* body) const;
 
 private:
     std::unique_ptr<btDbvtBroadphase> broadphase;

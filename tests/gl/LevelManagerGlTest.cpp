@@ -1,0 +1,221 @@
+#include "LevelObjectGl.h"
+#include "common/CoutCapture.h"
+
+#include "app/RenderSettings.h"
+#include "gameobject/Door.h"
+#include "gameobject/Player.h"
+#include "gameobject/timemachine/TimeMachine.h"
+#include "physics/PhysicsWorld.h"
+#include "platform/ActiveInput.h"
+#include "platform/ScriptedInput.h"
+#include "screen/LevelChanger.h"
+#include "screen/LevelEndManager.h"
+#include "screen/LevelManager.h"
+#include "screen/TimeSwitcher.h"
+#include "sound/SoundLibrary.h"
+
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+
+using namespace Vexmor;
+using screen::LevelManager;
+
+namespace {
+
+class CountingChanger : public screen::LevelChanger {
+public:
+    void nextLevel() override { ++requests; }
+    int requests = 0;
+};
+
+// A door (reach 2) straight ahead of the start, a time machine round the corner.
+const char* const levelText = "xDim 4\nyDim 3\nzDim 5\nplayer 1 1 2\n"
+                              "air 1 1 2\nair 2 1 2\nair 2 1 3\n"
+                              "door 1 1 1 0 0\nair 1 1 0\n"
+                              "timemachine 1 1 3\n";
+
+const char* const farReachObj = "v 0 0 2\nv 0 0.1 2\nv 0.1 0 2\nvt 0 0\nvn 0 0 1\n"
+                                "f 1/1/1 3/1/1 2/1/1\n";
+
+class LevelManagerGl : public LevelObjectGl {
+protected:
+    void SetUp() override {
+        LevelObjectGl::SetUp();
+        data->write("levels/test.lvl", levelText);
+        data->write("models/door.obj", farReachObj);
+        data->write("models/gui_plane.obj", cubeObj);
+        for (const char* texture :
+             {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty", "door_texture",
+              "capsule_off", "capsule_on", "lock_down_on", "lock_up_off", "lock_down_off",
+              "lock_up_on", "rotator_off", "rotator_on", "chair", "interact", "VexmorHelp"}) {
+            data->writeCheckerPng(std::string("img/") + texture + ".png", 16, 0x806040, 0x405060);
+        }
+        platform::setActiveInput(&input);
+        level = std::make_unique<LevelManager>("levels\\test.lvl", &changer);
+    }
+
+    void TearDown() override {
+        if (initialised) {
+            level->close();
+        }
+        level.reset();
+        platform::setActiveInput(nullptr);
+        sound::SoundLibrary::destroyInstance();
+        app::renderSettings() = app::RenderSettings{};
+        LevelObjectGl::TearDown();
+    }
+
+    std::string init() {
+        CoutCapture capture;
+        level->init();
+        initialised = true;
+        return capture.text();
+    }
+
+    void frames(int count, double seconds = 1.0 / 60.0) {
+        CoutCapture quiet;
+        for (int i = 0; i < count; ++i) {
+            level->update(seconds);
+        }
+    }
+
+    template <typename T> T* first(bool bright) const {
+        for (const auto& object : level->getObjects(bright)) {
+            if (auto* typed = dynamic_cast<T*>(object.get())) {
+                return typed;
+            }
+        }
+        return nullptr;
+    }
+
+    bool inWorld(bool bright) const {
+        return level->getWorld(bright)->contains(level->getPlayer()->getBody());
+    }
+
+    platform::ScriptedInput input;
+    CountingChanger changer;
+    std::unique_ptr<LevelManager> level;
+    bool initialised = false;
+};
+
+} // namespace
+
+TEST_F(LevelManagerGl, InitReportsItsStepsAndBuildsBothEras) {
+    const std::string log = init();
+    std::size_t at = 0;
+    for (const char* line :
+         {"Init Framebuffer...\n", "Init Framebuffer done!\n", "Load Level from file...\n",
+          "Load Level done!\n", "Init Physic...done!\n", "Level Initialisation done!\n"}) {
+        const std::size_t found = log.find(line, at);
+        ASSERT_NE(found, std::string::npos) << line << " in\n" << log;
+        at = found;
+    }
+    EXPECT_FALSE(level->isBright());
+    EXPECT_TRUE(inWorld(false));
+    EXPECT_FALSE(inWorld(true));
+    EXPECT_TRUE(input.isCursorDisabled());
+    EXPECT_EQ(input.getCursorPosition(), glm::ivec2(400, 300));
+
+    level->close();
+    initialised = false;
+    EXPECT_EQ(level->getPlayer(), nullptr);
+    EXPECT_EQ(level->getWorld(false), nullptr);
+    EXPECT_TRUE(level->getObjects(false).empty());
+    EXPECT_TRUE(level->getObjects(true).empty());
+}
+
+TEST_F(LevelManagerGl, TheEraKeyNeedsAFreshPressAndMovesThePlayerBetweenWorlds) {
+    input.press('T');
+    init();
+    frames(1);
+    EXPECT_FALSE(level->getTimeSwitcher()->isSwitching()) << "held while loading";
+    input.release('T');
+    frames(1);
+    input.press('T');
+    frames(1);
+    EXPECT_TRUE(level->getTimeSwitcher()->isSwitching());
+    frames(150); // 2.5 s: the flip
+    EXPECT_TRUE(level->isBright());
+    EXPECT_TRUE(inWorld(true));
+    EXPECT_FALSE(inWorld(false));
+    frames(160);
+    EXPECT_FALSE(level->getTimeSwitcher()->isSwitching());
+    EXPECT_TRUE(level->isBright()) << "holding T through the end starts nothing";
+}
+
+TEST_F(LevelManagerGl, TheUseKeyActsOnceOnTheInteractableInReach) {
+    init();
+    frames(1);
+    EXPECT_TRUE(level->isLookingAtInteractable());
+    auto* door = first<gameobject::Door>(false);
+    ASSERT_NE(door, nullptr);
+    input.press('E');
+    frames(5);
+    EXPECT_TRUE(door->isOpen());
+    input.release('E');
+    frames(1);
+    input.press('E');
+    frames(1);
+    EXPECT_FALSE(door->isOpen());
+    EXPECT_FALSE(first<gameobject::Door>(true)->isOpen()) << "the other era's door is its own";
+}
+
+TEST_F(LevelManagerGl, TheLightFollowsTheEyeUnlessHeld) {
+    init();
+    frames(1);
+    const glm::mat4 light = level->getLightCamera();
+    EXPECT_NEAR(light[3].y - level->getPlayer()->getCamera().position.y, 0.5f, 1e-4f);
+    input.press('L');
+    input.setCursorPosition({300, 300});
+    frames(1);
+    EXPECT_EQ(level->getLightCamera(), light);
+    input.release('L');
+    frames(1);
+    EXPECT_NE(level->getLightCamera(), light);
+}
+
+TEST_F(LevelManagerGl, UsingTheTimeMachineEndsTheLevelAndBlocksEraSwitches) {
+    init();
+    auto* machine = first<gameobject::TimeMachine>(false);
+    ASSERT_NE(machine, nullptr);
+    {
+        CoutCapture quiet;
+        machine->interact();
+    }
+    EXPECT_TRUE(level->getLevelEndManager()->levelEnding);
+    input.press('T');
+    frames(1);
+    EXPECT_FALSE(level->getTimeSwitcher()->isSwitching());
+    frames(9 * 60);
+    EXPECT_EQ(changer.requests, 0);
+    frames(60);
+    EXPECT_EQ(changer.requests, 1);
+}
+
+TEST_F(LevelManagerGl, RendersShadowedFramesHelpAndWireframeWithoutGlErrors) {
+    init();
+    frames(2);
+    auto litPixels = [] {
+        std::vector<unsigned char> rgba(1024 * 768 * 4);
+        glReadPixels(0, 0, 1024, 768, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int lit = 0;
+        for (std::size_t i = 0; i < rgba.size(); i += 4) {
+            lit += (rgba[i] | rgba[i + 1] | rgba[i + 2]) != 0 ? 1 : 0;
+        }
+        return lit;
+    };
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    for (bool culling : {true, false}) {
+        app::renderSettings().viewFrustumCulling = culling;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        CoutCapture quiet;
+        level->render();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        EXPECT_GT(litPixels(), 1000) << "culling " << culling;
+    }
+    app::renderSettings().showHelp = true;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    level->render();
+    EXPECT_GT(litPixels(), 1024 * 768 / 2) << "the help image covers the window";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
