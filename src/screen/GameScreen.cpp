@@ -2,10 +2,10 @@
 
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
-#include "gameobject/GUIElement.h"
 #include "platform/Paths.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
+#include "screen/ScreenImage.h"
 
 #include <fstream>
 #include <iostream>
@@ -22,8 +22,7 @@ GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage)
     }
     if (!this->makeWinningImage) {
         this->makeWinningImage = [] {
-            return std::make_unique<gameobject::GUIElement>(
-                std::vector<gameobject::GUIState>{{"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f}});
+            return makeScreenImage({"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f});
         };
     }
 }

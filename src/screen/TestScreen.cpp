@@ -1,16 +1,73 @@
 #include "screen/TestScreen.h"
 
+#include "gameobject/GUIElement.h"
+#include "gameobject/Interactable.h"
+#include "platform/ActiveInput.h"
+#include "platform/Console.h"
+#include "screen/ScreenImage.h"
+
+#include <iostream>
+
 namespace Vexmor::screen {
 
-TestScreen::TestScreen() : levelPath("levels\\testLevel.lvl") {}
+TestScreen::TestScreen() : levelPath("levels\\testLevel.lvl"), levelLoader(levelPath) {}
 
-// The test level needs the level runtime; until it exists the screen shows nothing.
-void TestScreen::init() {}
+TestScreen::~TestScreen() = default;
 
-void TestScreen::close() {}
+void TestScreen::init() {
+    if (!scene.createShadowMap()) {
+        std::cout << "Error while generating framebuffer!" << std::endl;
+        platform::pause();
+        platform::exitWith(platform::ExitStatus::Framebuffer);
+    }
+    scene.resetGround();
+    scene.adopt(levelLoader.loadLevel());
+    scene.createWorldsAndPlayer();
+    scene.fillCullingScenes();
+    onGroundIndicator = makeScreenImage({"img\\OnGround.png", 0.25f, 0.075f, -0.85f, 0.9f});
 
-void TestScreen::update(double /*seconds*/) {}
+    platform::Input& input = platform::activeInput();
+    timeKeyWasDown = input.isKeyDown('T');
+    useKeyWasDown = input.isKeyDown('E');
+    input.disableCursor();
+    input.setCursorPosition({400, 300});
+}
 
-void TestScreen::render() {}
+void TestScreen::close() {
+    scene.close();
+    onGroundIndicator.reset();
+}
+
+void TestScreen::update(double seconds) {
+    platform::Input& input = platform::activeInput();
+    scene.updateObjects(bright, seconds);
+
+    const bool timeDown = input.isKeyDown('T');
+    if (!timeKeyWasDown && timeDown) {
+        bright = !bright;
+        scene.movePlayerTo(bright);
+    }
+    const bool useDown = input.isKeyDown('E');
+    if (!useKeyWasDown && useDown) {
+        if (gameobject::Interactable* target = scene.interactableInReach(bright)) {
+            target->interact();
+        }
+    }
+    if (!input.isKeyDown('L')) {
+        scene.placeLight();
+    }
+    scene.copyCamera();
+    timeKeyWasDown = timeDown;
+    useKeyWasDown = useDown;
+    scene.sampleGround(seconds);
+    scene.stepWorlds(seconds);
+}
+
+void TestScreen::render() {
+    scene.render(bright, -1.0f, 0.0f);
+    if (scene.isOnGround()) {
+        drawScreenImage(*onGroundIndicator, scene.frameContext());
+    }
+}
 
 } // namespace Vexmor::screen

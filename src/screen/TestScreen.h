@@ -1,16 +1,26 @@
 #pragma once
 
+#include "levelloader/LevelLoader.h"
+#include "screen/LevelScene.h"
 #include "screen/Screen.h"
 
+#include <memory>
 #include <string>
+
+namespace Vexmor::gameobject {
+class GUIElement;
+}
 
 namespace Vexmor::screen {
 
-// A development screen that runs the fixed level "levels\testLevel.lvl" with an instant
-// era switch. The shell creates it beside the game screen but does not run it.
+// A development screen for "levels\testLevel.lvl": the level's building blocks without
+// music, fog or a level end; T flips the era at once, and an indicator shows whether the
+// player stands on the ground. The shell creates it beside the game screen but runs the
+// game screen.
 class TestScreen : public Screen {
 public:
     TestScreen();
+    ~TestScreen() override;
 
     void init() override;
     void close() override;
@@ -18,9 +28,17 @@ public:
     void render() override;
 
     const std::string& getLevelPath() const { return levelPath; }
+    bool isBright() const { return bright; }
+    const LevelScene& getScene() const { return scene; }
 
 private:
     std::string levelPath;
+    LevelScene scene;
+    levelloader::LevelLoader levelLoader;
+    bool bright = false;
+    bool timeKeyWasDown = false;
+    bool useKeyWasDown = false;
+    std::unique_ptr<gameobject::GUIElement> onGroundIndicator;
 };
 
 } // namespace Vexmor::screen

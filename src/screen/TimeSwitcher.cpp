@@ -29,7 +29,9 @@ TimeSwitcher::~TimeSwitcher() {
     brightMusic.reset();
 }
 
-void TimeSwitcher::addListener(TimeChangeListener* listener) { listeners.push_back(listener); }
+void TimeSwitcher::addListener(TimeChangeListener* listener) {
+    listeners.push_back(listener);
+}
 
 void TimeSwitcher::startSwitch() {
     if (state != 0) {

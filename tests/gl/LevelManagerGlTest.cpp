@@ -79,7 +79,7 @@ protected:
     }
 
     template <typename T> T* first(bool bright) const {
-        for (const auto& object : level->getObjects(bright)) {
+        for (const auto& object : level->getScene().getObjects(bright)) {
             if (auto* typed = dynamic_cast<T*>(object.get())) {
                 return typed;
             }
@@ -88,7 +88,8 @@ protected:
     }
 
     bool inWorld(bool bright) const {
-        return level->getWorld(bright)->contains(level->getPlayer()->getBody());
+        return level->getScene().getWorld(bright)->contains(
+            level->getScene().getPlayer()->getBody());
     }
 
     platform::ScriptedInput input;
@@ -117,10 +118,10 @@ TEST_F(LevelManagerGl, InitReportsItsStepsAndBuildsBothEras) {
 
     level->close();
     initialised = false;
-    EXPECT_EQ(level->getPlayer(), nullptr);
-    EXPECT_EQ(level->getWorld(false), nullptr);
-    EXPECT_TRUE(level->getObjects(false).empty());
-    EXPECT_TRUE(level->getObjects(true).empty());
+    EXPECT_EQ(level->getScene().getPlayer(), nullptr);
+    EXPECT_EQ(level->getScene().getWorld(false), nullptr);
+    EXPECT_TRUE(level->getScene().getObjects(false).empty());
+    EXPECT_TRUE(level->getScene().getObjects(true).empty());
 }
 
 TEST_F(LevelManagerGl, TheEraKeyNeedsAFreshPressAndMovesThePlayerBetweenWorlds) {
@@ -162,15 +163,15 @@ TEST_F(LevelManagerGl, TheUseKeyActsOnceOnTheInteractableInReach) {
 TEST_F(LevelManagerGl, TheLightFollowsTheEyeUnlessHeld) {
     init();
     frames(1);
-    const glm::mat4 light = level->getLightCamera();
-    EXPECT_NEAR(light[3].y - level->getPlayer()->getCamera().position.y, 0.5f, 1e-4f);
+    const glm::mat4 light = level->getScene().getLightCamera();
+    EXPECT_NEAR(light[3].y - level->getScene().getPlayer()->getCamera().position.y, 0.5f, 1e-4f);
     input.press('L');
     input.setCursorPosition({300, 300});
     frames(1);
-    EXPECT_EQ(level->getLightCamera(), light);
+    EXPECT_EQ(level->getScene().getLightCamera(), light);
     input.release('L');
     frames(1);
-    EXPECT_NE(level->getLightCamera(), light);
+    EXPECT_NE(level->getScene().getLightCamera(), light);
 }
 
 TEST_F(LevelManagerGl, UsingTheTimeMachineEndsTheLevelAndBlocksEraSwitches) {

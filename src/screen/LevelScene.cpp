@@ -1,0 +1,227 @@
+#include "screen/LevelScene.h"
+
+#include "app/RenderSettings.h"
+#include "engine/Degrees.h"
+#include "engine/ShaderLibrary.h"
+#include "engine/framebuffer/DepthbufferManager.h"
+#include "gameobject/Interactable.h"
+#include "gameobject/Player.h"
+#include "physics/GroundContact.h"
+#include "physics/PhysicsWorld.h"
+#include "platform/ActiveInput.h"
+#include "screen/CullingScene.h"
+
+#include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include <cmath>
+
+namespace Vexmor::screen {
+
+namespace {
+
+constexpr float nearPlane = 0.1f;
+constexpr float farPlane = 30.0f;
+constexpr float aspect = 1.3333334f;
+constexpr int windowWidth = 1024;
+constexpr int windowHeight = 768;
+
+float nearHalfHeight() {
+    return std::tan(engine::radians(22.5f)) * nearPlane;
+}
+
+} // namespace
+
+LevelScene::LevelScene() {
+    const float top = nearHalfHeight();
+    const float right = top * aspect;
+    projection = glm::frustum(-right, right, -top, top, nearPlane, farPlane);
+}
+
+LevelScene::~LevelScene() = default;
+
+bool LevelScene::createShadowMap() {
+    depthBuffer = std::make_unique<engine::framebuffer::DepthbufferManager>();
+    return depthBuffer->generate();
+}
+
+void LevelScene::resetGround() {
+    brightCullingScene = std::make_unique<CullingScene>();
+    darkCullingScene = std::make_unique<CullingScene>();
+    groundSampleTimer = 0.1;
+    onGround = false;
+    physics::setGroundContactSeen(false);
+}
+
+void LevelScene::adopt(levelloader::LevelData&& level) {
+    levelData = std::move(level);
+    darkObjects = std::move(levelData.darkObjects);
+    brightObjects = std::move(levelData.brightObjects);
+    darkInteractables = levelData.darkInteractables;
+    brightInteractables = levelData.brightInteractables;
+}
+
+void LevelScene::createWorldsAndPlayer() {
+    brightWorld = std::make_unique<physics::PhysicsWorld>();
+    darkWorld = std::make_unique<physics::PhysicsWorld>();
+    for (const auto& body : levelData.brightBodies) {
+        brightWorld->addRigidBody(body->get());
+    }
+    for (const auto& body : levelData.darkBodies) {
+        darkWorld->addRigidBody(body->get());
+    }
+    player = std::make_unique<gameobject::Player>(levelData.playerStart, platform::activeInput());
+    darkWorld->addRigidBody(player->getBody());
+    darkWorld->installGroundContactCallback();
+    brightWorld->installGroundContactCallback();
+}
+
+void LevelScene::fillCullingScenes() {
+    for (const auto& object : darkObjects) {
+        darkCullingScene->add(object.get());
+    }
+    for (const auto& object : brightObjects) {
+        brightCullingScene->add(object.get());
+    }
+}
+
+physics::PhysicsWorld* LevelScene::getWorld(bool bright) const {
+    return bright ? brightWorld.get() : darkWorld.get();
+}
+
+const levelloader::ObjectList& LevelScene::getObjects(bool bright) const {
+    return bright ? brightObjects : darkObjects;
+}
+
+void LevelScene::updateObjects(bool bright, double seconds) {
+    for (const auto& object : getObjects(bright)) {
+        if (object) {
+            object->update(seconds);
+        }
+    }
+    player->update(seconds);
+}
+
+gameobject::Interactable* LevelScene::interactableInReach(bool bright) {
+    const glm::vec3 probe(player->getCameraMatrix() * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f));
+    for (gameobject::Interactable* interactable :
+         bright ? brightInteractables : darkInteractables) {
+        if (interactable->isInRange(probe)) {
+            return interactable;
+        }
+    }
+    return nullptr;
+}
+
+void LevelScene::placeLight() {
+    const glm::mat4 lift = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.5f, 0.0f));
+    const glm::mat4 tilt =
+        glm::rotate(glm::mat4(1.0f), engine::radians(-10.0f), glm::vec3(1.0f, 0.0f, 0.0f));
+    lightCamera = lift * player->getCameraMatrix() * tilt;
+}
+
+void LevelScene::copyCamera() {
+    cameraTransform = player->getCameraMatrix();
+}
+
+void LevelScene::sampleGround(double seconds) {
+    player->setOnGround(onGround);
+    groundSampleTimer -= seconds;
+    if (groundSampleTimer < 0.0) {
+        onGround = physics::groundContactSeen();
+        physics::setGroundContactSeen(false);
+        groundSampleTimer = 0.05;
+    }
+}
+
+void LevelScene::stepWorlds(double seconds) {
+    brightWorld->stepSimulation(seconds);
+    darkWorld->stepSimulation(seconds);
+}
+
+void LevelScene::movePlayerTo(bool bright) {
+    getWorld(!bright)->removeRigidBody(player->getBody());
+    getWorld(bright)->addRigidBody(player->getBody());
+}
+
+void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
+    const float t = nearHalfHeight();
+    const glm::mat4 lightView =
+        glm::frustum(-t, t, -t, t, nearPlane, farPlane) * glm::inverse(lightCamera);
+    shadowPass(bright, lightView);
+    mainPass(bright, lightView, fogDistance, fogTimer);
+}
+
+void LevelScene::drawScene(bool bright, engine::RenderContext& context) {
+    if (app::renderSettings().viewFrustumCulling) {
+        (bright ? brightCullingScene : darkCullingScene)->draw(context);
+        return;
+    }
+    for (const auto& object : getObjects(bright)) {
+        if (object) {
+            object->render(context);
+        }
+    }
+}
+
+void LevelScene::shadowPass(bool bright, const glm::mat4& lightView) {
+    depthBuffer->bind();
+    glViewport(0, 0, depthBuffer->getWidth(), depthBuffer->getHeight());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 5.0f);
+
+    const glm::mat4 inverseLightView = glm::inverse(lightView);
+    shadowContext.set("viewTransform", glm::value_ptr(lightView));
+    shadowContext.set("inverseViewTransform", glm::value_ptr(inverseLightView));
+    shadowContext.set("cameraTransform", glm::value_ptr(lightCamera));
+    shadowContext.programOverride = engine::ShaderLibrary::getInstance().depthTestProgram.get();
+    drawScene(bright, shadowContext);
+
+    depthBuffer->unbind();
+    glViewport(0, 0, windowWidth, windowHeight);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(0.0f, 0.0f);
+}
+
+void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDistance,
+                          float fogTimer) {
+    // Kept in members: the context points at them until the screen's images are drawn.
+    view = projection * glm::inverse(cameraTransform);
+    inverseView = glm::inverse(view);
+    lightViewCopy = lightView;
+    shadowMap = depthBuffer->getTexture();
+    lightPosition = lightCamera * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f);
+    cameraPosition = cameraTransform * glm::vec4(0.0f, 0.0f, 0.0f, 1.0f);
+    frameFogDistance = fogDistance;
+    frameFogTimer = fogTimer;
+
+    mainContext.set("viewTransform", glm::value_ptr(view));
+    mainContext.set("inverseViewTransform", glm::value_ptr(inverseView));
+    mainContext.set("cameraTransform", glm::value_ptr(cameraTransform));
+    mainContext.set("shadowMap", &shadowMap);
+    mainContext.set("lightViewTransform", glm::value_ptr(lightViewCopy));
+    mainContext.set("lightPosition", glm::value_ptr(lightPosition));
+    mainContext.set("fogDistance", &frameFogDistance);
+    mainContext.set("cameraPosition", glm::value_ptr(cameraPosition));
+    mainContext.set("fogTimer", &frameFogTimer);
+    drawScene(bright, mainContext);
+}
+
+void LevelScene::close() {
+    brightWorld.reset();
+    darkWorld.reset();
+    brightCullingScene.reset();
+    darkCullingScene.reset();
+    darkObjects.clear();
+    brightObjects.clear();
+    player.reset();
+    levelData.darkBodies.clear();
+    levelData.brightBodies.clear();
+    // The shadow map goes with the level: nothing else uses it.
+    depthBuffer.reset();
+}
+
+} // namespace Vexmor::screen

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "engine/RenderContext.h"
+#include "levelloader/LevelData.h"
+
+#include <glm/mat4x4.hpp>
+
+#include <cstdint>
+#include <memory>
+
+namespace Vexmor::engine::framebuffer {
+class DepthbufferManager;
+}
+namespace Vexmor::gameobject {
+class Interactable;
+class Player;
+} // namespace Vexmor::gameobject
+namespace Vexmor::physics {
+class PhysicsWorld;
+}
+
+namespace Vexmor::screen {
+
+class CullingScene;
+
+// What every screen that plays a level holds: both eras' objects, bodies and worlds, the
+// player, the shadow light and map, and the two rendering passes. The screens decide when
+// the era changes and what happens around it.
+class LevelScene {
+public:
+    LevelScene();
+    ~LevelScene();
+    LevelScene(const LevelScene&) = delete;
+    LevelScene& operator=(const LevelScene&) = delete;
+
+    // The shadow map; false when its framebuffer is incomplete.
+    bool createShadowMap();
+    // Resets the ground sampling for a new level.
+    void resetGround();
+    // Takes over the loaded level's objects, bodies and interactables.
+    void adopt(levelloader::LevelData&& level);
+    // Both worlds with the level's bodies, the player in the dark one.
+    void createWorldsAndPlayer();
+    void fillCullingScenes();
+
+    void updateObjects(bool bright, double seconds);
+    // The first of the era's interactables that the player's reach point is in, or null.
+    gameobject::Interactable* interactableInReach(bool bright);
+    // The light rides half a unit above the eye and looks 10 degrees further down.
+    void placeLight();
+    void copyCamera();
+    // Hands the last sample to the player, then samples ground contact every 0.05 s.
+    void sampleGround(double seconds);
+    void stepWorlds(double seconds);
+    // Moves the player's body into the world of the era now shown.
+    void movePlayerTo(bool bright);
+
+    // The shadow pass into the depth map, then the main pass into the window; a fog
+    // distance of -1 means no fog.
+    void render(bool bright, float fogDistance, float fogTimer);
+    // The main pass's values, for screen images drawn after it.
+    engine::RenderContext& frameContext() { return mainContext; }
+
+    // Releases everything, worlds before the bodies they held.
+    void close();
+
+    gameobject::Player* getPlayer() const { return player.get(); }
+    physics::PhysicsWorld* getWorld(bool bright) const;
+    const levelloader::ObjectList& getObjects(bool bright) const;
+    const levelloader::LevelData& getLevelData() const { return levelData; }
+    const glm::mat4& getLightCamera() const { return lightCamera; }
+    const glm::mat4& getProjection() const { return projection; }
+    bool isOnGround() const { return onGround; }
+
+private:
+    void drawScene(bool bright, engine::RenderContext& context);
+    void shadowPass(bool bright, const glm::mat4& lightView);
+    void mainPass(bool bright, const glm::mat4& lightView, float fogDistance, float fogTimer);
+
+    levelloader::ObjectList darkObjects;
+    levelloader::ObjectList brightObjects;
+    glm::mat4 cameraTransform{1.0f};
+    glm::mat4 projection;
+    std::unique_ptr<physics::PhysicsWorld> brightWorld;
+    std::unique_ptr<physics::PhysicsWorld> darkWorld;
+    std::unique_ptr<CullingScene> brightCullingScene;
+    std::unique_ptr<engine::framebuffer::DepthbufferManager> depthBuffer;
+    std::unique_ptr<CullingScene> darkCullingScene;
+    levelloader::LevelData levelData;
+    glm::mat4 lightCamera{1.0f};
+    double groundSampleTimer = 0.1;
+    bool onGround = false;
+    std::unique_ptr<gameobject::Player> player;
+    levelloader::InteractableList darkInteractables;
+    levelloader::InteractableList brightInteractables;
+
+    // Reused every frame so drawing allocates nothing once the keys exist.
+    engine::RenderContext shadowContext;
+    engine::RenderContext mainContext;
+    // The main pass's values that the context points at.
+    glm::mat4 view{1.0f};
+    glm::mat4 inverseView{1.0f};
+    glm::mat4 lightViewCopy{1.0f};
+    std::uint32_t shadowMap = 0;
+    glm::vec4 lightPosition{0.0f};
+    glm::vec4 cameraPosition{0.0f};
+    float frameFogDistance = -1.0f;
+    float frameFogTimer = 0.0f;
+};
+
+} // namespace Vexmor::screen
