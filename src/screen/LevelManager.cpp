@@ -5,7 +5,6 @@
 #include "gameobject/Interactable.h"
 #include "gameobject/LevelEnder.h"
 #include "platform/ActiveInput.h"
-#include "platform/Console.h"
 #include "screen/LevelEndManager.h"
 #include "screen/ScreenImage.h"
 #include "screen/TimeSwitcher.h"
@@ -28,11 +27,7 @@ LevelManager::~LevelManager() = default;
 void LevelManager::init() {
     std::cout << "Init Framebuffer..." << std::endl;
     lookingAtInteractable = false;
-    if (!scene.createShadowMap()) {
-        std::cout << "Error while generating framebuffer!" << std::endl;
-        platform::pause();
-        platform::exitWith(platform::ExitStatus::Framebuffer);
-    }
+    scene.createShadowMap();
     std::cout << "Init Framebuffer done!" << std::endl;
     scene.resetGround();
 
@@ -95,14 +90,9 @@ void LevelManager::update(double seconds) {
     }
     timeSwitcher->update(seconds);
 
-    if (!input.isKeyDown('L')) {
-        scene.placeLight();
-    }
-    scene.copyCamera();
     timeKeyWasDown = timeDown;
     useKeyWasDown = useDown;
-    scene.sampleGround(seconds);
-    scene.stepWorlds(seconds);
+    scene.finishFrame(seconds, input.isKeyDown('L'));
 }
 
 void LevelManager::timeChanged() {

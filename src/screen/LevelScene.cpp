@@ -9,6 +9,7 @@
 #include "physics/GroundContact.h"
 #include "physics/PhysicsWorld.h"
 #include "platform/ActiveInput.h"
+#include "platform/Console.h"
 #include "screen/CullingScene.h"
 
 #include <GL/glew.h>
@@ -16,6 +17,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cmath>
+#include <iostream>
 
 namespace Vexmor::screen {
 
@@ -41,9 +43,13 @@ LevelScene::LevelScene() {
 
 LevelScene::~LevelScene() = default;
 
-bool LevelScene::createShadowMap() {
+void LevelScene::createShadowMap() {
     depthBuffer = std::make_unique<engine::framebuffer::DepthbufferManager>();
-    return depthBuffer->generate();
+    if (!depthBuffer->generate()) {
+        std::cout << "Error while generating framebuffer!" << std::endl;
+        platform::pause();
+        platform::exitWith(platform::ExitStatus::Framebuffer);
+    }
 }
 
 void LevelScene::resetGround() {
@@ -121,8 +127,14 @@ void LevelScene::placeLight() {
     lightCamera = lift * player->getCameraMatrix() * tilt;
 }
 
-void LevelScene::copyCamera() {
+void LevelScene::finishFrame(double seconds, bool lightHeld) {
+    if (!lightHeld) {
+        placeLight();
+    }
     cameraTransform = player->getCameraMatrix();
+    sampleGround(seconds);
+    brightWorld->stepSimulation(seconds);
+    darkWorld->stepSimulation(seconds);
 }
 
 void LevelScene::sampleGround(double seconds) {
@@ -133,11 +145,6 @@ void LevelScene::sampleGround(double seconds) {
         physics::setGroundContactSeen(false);
         groundSampleTimer = 0.05;
     }
-}
-
-void LevelScene::stepWorlds(double seconds) {
-    brightWorld->stepSimulation(seconds);
-    darkWorld->stepSimulation(seconds);
 }
 
 void LevelScene::movePlayerTo(bool bright) {

@@ -33,8 +33,8 @@ public:
     LevelScene(const LevelScene&) = delete;
     LevelScene& operator=(const LevelScene&) = delete;
 
-    // The shadow map; false when its framebuffer is incomplete.
-    bool createShadowMap();
+    // The shadow map; an incomplete framebuffer ends the game (status 6).
+    void createShadowMap();
     // Resets the ground sampling for a new level.
     void resetGround();
     // Takes over the loaded level's objects, bodies and interactables.
@@ -46,12 +46,9 @@ public:
     void updateObjects(bool bright, double seconds);
     // The first of the era's interactables that the player's reach point is in, or null.
     gameobject::Interactable* interactableInReach(bool bright);
-    // The light rides half a unit above the eye and looks 10 degrees further down.
-    void placeLight();
-    void copyCamera();
-    // Hands the last sample to the player, then samples ground contact every 0.05 s.
-    void sampleGround(double seconds);
-    void stepWorlds(double seconds);
+    // The rest of a frame once the screen has acted on its keys: the light follows the
+    // eye unless held, the camera is taken over, the ground is sampled and both worlds step.
+    void finishFrame(double seconds, bool lightHeld);
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
 
@@ -73,6 +70,10 @@ public:
     bool isOnGround() const { return onGround; }
 
 private:
+    // The light rides half a unit above the eye and looks 10 degrees further down.
+    void placeLight();
+    // Hands the last sample to the player, then samples ground contact every 0.05 s.
+    void sampleGround(double seconds);
     void drawScene(bool bright, engine::RenderContext& context);
     void shadowPass(bool bright, const glm::mat4& lightView);
     void mainPass(bool bright, const glm::mat4& lightView, float fogDistance, float fogTimer);

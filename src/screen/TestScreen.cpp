@@ -3,10 +3,7 @@
 #include "gameobject/GUIElement.h"
 #include "gameobject/Interactable.h"
 #include "platform/ActiveInput.h"
-#include "platform/Console.h"
 #include "screen/ScreenImage.h"
-
-#include <iostream>
 
 namespace Vexmor::screen {
 
@@ -15,11 +12,7 @@ TestScreen::TestScreen() : levelPath("levels\\testLevel.lvl"), levelLoader(level
 TestScreen::~TestScreen() = default;
 
 void TestScreen::init() {
-    if (!scene.createShadowMap()) {
-        std::cout << "Error while generating framebuffer!" << std::endl;
-        platform::pause();
-        platform::exitWith(platform::ExitStatus::Framebuffer);
-    }
+    scene.createShadowMap();
     scene.resetGround();
     scene.adopt(levelLoader.loadLevel());
     scene.createWorldsAndPlayer();
@@ -53,14 +46,9 @@ void TestScreen::update(double seconds) {
             target->interact();
         }
     }
-    if (!input.isKeyDown('L')) {
-        scene.placeLight();
-    }
-    scene.copyCamera();
     timeKeyWasDown = timeDown;
     useKeyWasDown = useDown;
-    scene.sampleGround(seconds);
-    scene.stepWorlds(seconds);
+    scene.finishFrame(seconds, input.isKeyDown('L'));
 }
 
 void TestScreen::render() {
