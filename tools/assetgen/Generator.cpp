@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "image/Textures.h"
 #include "mesh/Models.h"
 
 #include <fstream>
@@ -14,6 +15,16 @@ Asset model(const std::string& name, Mesh (*build)()) {
                 const std::string text = build().toObj(name);
                 return Bytes(text.begin(), text.end());
             }};
+}
+
+Asset image(const std::string& name, Image (*build)(), bool withAlpha = false) {
+    return {"img/" + name, [build, withAlpha] { return encodePng(build(), withAlpha); }};
+}
+
+// The same builder with a fixed argument, for the era and on/off variants.
+template <typename... Arguments>
+Asset image(const std::string& name, Image (*build)(Arguments...), Arguments... arguments) {
+    return {"img/" + name, [=] { return encodePng(build(arguments...), false); }};
 }
 
 } // namespace
@@ -38,6 +49,28 @@ std::vector<Asset> allAssets() {
         model("rotatorrotator_left.obj", smallRotorLeft),
         model("rotatorrotator_right.obj", smallRotorRight),
         model("time_chair.obj", timeChair),
+        image("Wall.png", wallTexture, false),
+        image("WallDirty.png", wallTexture, true),
+        image("FloorCeil.png", floorTexture, false),
+        image("FloorCeilDirty.png", floorTexture, true),
+        image("Wall_destructed.png", rubbleTexture, false),
+        image("WallDirty_destructed.png", rubbleTexture, true),
+        image("door_texture.png", doorTexture),
+        image("default.png", defaultTexture),
+        image("capsule_off.png", capsuleTexture, false),
+        image("capsule_on.png", capsuleTexture, true),
+        image("lock_up_off.png", lockTexture, true, false),
+        image("lock_up_on.png", lockTexture, true, true),
+        image("lock_down_off.png", lockTexture, false, false),
+        image("lock_down_on.png", lockTexture, false, true),
+        image("rotator_off.png", rotatorTexture, false),
+        image("rotator_on.png", rotatorTexture, true),
+        image("chair.png", chairTexture),
+        image("interact.png", interactHint, true),
+        image("OnGround.png", onGroundIndicator, true),
+        image("VexmorHelp.png", helpScreen),
+        image("winning.png", winningScreen),
+        image("icon.png", windowIcon, true),
     };
 }
 

@@ -1,5 +1,6 @@
 #include "mesh/Mesh.h"
 
+#include <glm/common.hpp>
 #include <glm/geometric.hpp>
 #include <glm/mat3x3.hpp>
 #include <glm/matrix.hpp>

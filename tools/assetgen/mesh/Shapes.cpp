@@ -2,6 +2,7 @@
 
 #include "Random.h"
 
+#include <glm/common.hpp>
 #include <glm/geometric.hpp>
 
 #include <algorithm>
