@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "audio/Audio.h"
 #include "image/Textures.h"
 #include "mesh/Models.h"
 
@@ -71,6 +72,9 @@ std::vector<Asset> allAssets() {
         image("VexmorHelp.png", helpScreen),
         image("winning.png", winningScreen),
         image("icon.png", windowIcon, true),
+        {"sound/VexmorDark.mp3", [] { return encodeMp3(darkMusic()); }},
+        {"sound/VexmorBright.mp3", [] { return encodeMp3(brightMusic()); }},
+        {"sound/buzzing_woosh.wav", [] { return encodeWav(machineStartSound()); }},
     };
 }
 
