@@ -79,14 +79,6 @@ Bytes encodePng(const Image& image, bool withAlpha) {
     return Bytes(data, data + size);
 }
 
-float coverage(float signedDistance) {
-    return std::clamp(0.5f - signedDistance, 0.0f, 1.0f);
-}
-
-glm::vec4 mix(const glm::vec4& a, const glm::vec4& b, float t) {
-    return a + (b - a) * t;
-}
-
 float smoothstep(float edge0, float edge1, float x) {
     const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
     return t * t * (3.0f - 2.0f * t);

@@ -32,11 +32,6 @@ private:
 // A 24-bit PNG, or 32-bit with `withAlpha`.
 Bytes encodePng(const Image& image, bool withAlpha);
 
-// 0 inside, 1 outside, smooth over one pixel, from a signed distance in pixels.
-float coverage(float signedDistance);
-
-glm::vec4 mix(const glm::vec4& a, const glm::vec4& b, float t);
-
 float smoothstep(float edge0, float edge1, float x);
 
 } // namespace Vexmor::assetgen

@@ -3,6 +3,7 @@
 #include "Random.h"
 
 #include <glm/geometric.hpp>
+#include <glm/vec2.hpp>
 
 #include <cmath>
 #include <limits>
@@ -91,7 +92,7 @@ CellSample tiledCells(float u, float v, int cells, std::uint32_t seed) {
         const glm::vec2 middle = (other + bestCentre) * 0.5f;
         edge = std::min(edge, glm::dot(middle - p, between / length));
     }
-    return {best, edge, bestId, p - bestCentre};
+    return {best, edge, bestId};
 }
 
 } // namespace Vexmor::assetgen

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <glm/vec2.hpp>
-
 #include <cstdint>
 
 namespace Vexmor::assetgen {
@@ -19,7 +17,6 @@ struct CellSample {
     float nearest;    // distance to the nearest cell centre, in cells
     float edge;       // distance to the border with the next cell, in cells
     std::uint32_t id; // the nearest cell, stable for the whole cell
-    glm::vec2 offset; // from the nearest centre to the point, in cells
 };
 
 // Worley cells, `cells` across, wrapping like tiledNoise.

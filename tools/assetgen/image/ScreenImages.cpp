@@ -5,6 +5,7 @@
 #include "Random.h"
 
 #include <glm/geometric.hpp>
+#include <glm/vec2.hpp>
 
 #include <algorithm>
 #include <cmath>

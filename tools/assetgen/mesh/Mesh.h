@@ -39,7 +39,6 @@ public:
 
     const std::vector<Vertex>& getVertices() const { return vertices; }
     const std::vector<std::uint32_t>& getIndices() const { return indices; }
-    std::size_t triangleCount() const { return indices.size() / 3; }
 
     // The OBJ subset the game reads: v, vt, vn and a/b/c triangles, equal entries shared.
     std::string toObj(const std::string& title) const;
