@@ -85,8 +85,8 @@ TEST(ShippedSounds, TheMusicLoopsWithoutAClick) {
             }
             std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
             const float usual = steps[steps.size() * 99 / 100];
-            const float wrap =
-                std::abs(track.samples[channel] - track.samples[track.samples.size() - 2 + channel]);
+            const float wrap = std::abs(track.samples[channel] -
+                                        track.samples[track.samples.size() - 2 + channel]);
             EXPECT_LE(wrap, usual) << "channel " << channel;
         }
     }
@@ -100,7 +100,8 @@ TEST(ShippedSounds, TheMachineStartsWithARisingBuzzOfAboutThreeSeconds) {
     EXPECT_LE(seconds, 3.5);
     const std::size_t n = buzz.samples.size();
     EXPECT_GT(rms(buzz.samples, n / 2, n * 7 / 8), 1.5 * rms(buzz.samples, 0, n / 4));
-    const float peak = *std::max_element(buzz.samples.begin(), buzz.samples.end(),
-                                         [](float a, float b) { return std::abs(a) < std::abs(b); });
+    const float peak =
+        *std::max_element(buzz.samples.begin(), buzz.samples.end(),
+                          [](float a, float b) { return std::abs(a) < std::abs(b); });
     EXPECT_LT(std::abs(peak), 1.0f);
 }

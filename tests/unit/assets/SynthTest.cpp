@@ -5,7 +5,9 @@
 #include <cmath>
 
 using Vexmor::assetgen::addSpace;
+using Vexmor::assetgen::envelope;
 using Vexmor::assetgen::LoopBuffer;
+using Vexmor::assetgen::master;
 using Vexmor::assetgen::StereoBuffer;
 
 TEST(LoopBuffer, WhatRingsPastTheEndComesRoundToTheStart) {
@@ -44,4 +46,29 @@ TEST(LoopBuffer, EchoesOfTheLastBeatAreHeardAtTheStart) {
         early += std::abs(buffer.samples[2 * i]) + std::abs(buffer.samples[2 * i + 1]);
     }
     EXPECT_GT(early, 0.1);
+}
+
+TEST(Synth, EnvelopeRisesHoldsAndFadesToSilence) {
+    EXPECT_EQ(envelope(-0.1, 0.5, 2.0, 1.0), 0.0f);
+    EXPECT_EQ(envelope(0.0, 0.5, 2.0, 1.0), 0.0f);
+    EXPECT_GT(envelope(0.25, 0.5, 2.0, 1.0), 0.0f);
+    EXPECT_LT(envelope(0.25, 0.5, 2.0, 1.0), 1.0f);
+    EXPECT_EQ(envelope(1.0, 0.5, 2.0, 1.0), 1.0f);
+    EXPECT_LT(envelope(2.5, 0.5, 2.0, 1.0), 1.0f);
+    EXPECT_EQ(envelope(3.0, 0.5, 2.0, 1.0), 0.0f);
+}
+
+TEST(Synth, MasteringReachesTheLoudnessWithoutClipping) {
+    StereoBuffer buffer(1000);
+    for (std::size_t i = 0; i < buffer.samples.size(); ++i) {
+        buffer.samples[i] = 0.1f * std::sin(0.05f * i) + (i == 500 ? 0.4f : 0.0f);
+    }
+    master(buffer, 0.2f);
+    double sum = 0.0;
+    for (const float s : buffer.samples) {
+        EXPECT_LT(std::abs(s), 1.0f);
+        sum += static_cast<double>(s) * s;
+    }
+    // The rounded-off peak takes a little loudness with it.
+    EXPECT_NEAR(std::sqrt(sum / buffer.samples.size()), 0.2, 0.03);
 }
