@@ -308,8 +308,8 @@ Mesh prism(const std::vector<glm::vec2>& outline, float z0, float z1, const UvRe
         const glm::vec2& b = outline[(i + 1) % outline.size()];
         const float next = along + glm::length(b - a);
         mesh.addPolygon({{a, z0}, {b, z0}, {b, z1}, {a, z1}},
-                        {uv.at(along / total, 0.0f), uv.at(next / total, 0.0f),
-                         uv.at(next / total, 1.0f), uv.at(along / total, 1.0f)});
+                        {uv.at(0.0f, along / total), uv.at(0.0f, next / total),
+                         uv.at(1.0f, next / total), uv.at(1.0f, along / total)});
         along = next;
     }
     return mesh;

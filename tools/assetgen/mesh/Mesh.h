@@ -87,7 +87,8 @@ Mesh lathe(const std::vector<ProfilePoint>& profile, const LatheOptions& options
 Mesh uvSphere(float radius, int slices, int stacks);
 
 // A prism: the convex outline (counter-clockwise in x, y) extruded from z0 to z1. The caps
-// map x, y times `uvScale` around the middle of `uv`; the sides wrap `uv` once around.
+// map x, y times `uvScale` around the middle of `uv`; the sides take `uv` across their
+// depth and once along the way round.
 Mesh prism(const std::vector<glm::vec2>& outline, float z0, float z1, const UvRect& uv,
            float uvScale);
 
