@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include "platform/WindowIcon.h"
+
 #include <GLFW/glfw3.h>
 
 namespace Vexmor::platform {
@@ -35,10 +37,21 @@ bool Window::open(const Settings& settings) {
         return false;
     }
     glfwMakeContextCurrent(window);
+    showIcon();
     // Keys are polled once a frame: a tap shorter than a slow frame must still be seen.
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
     glfwInput = std::make_unique<GlfwInput>(window);
     return true;
+}
+
+void Window::showIcon() {
+    // The icon is a nicety: without the file the window keeps the system's default.
+    std::optional<IconImage> icon = loadIcon("img\\icon.png");
+    if (!icon) {
+        return;
+    }
+    const GLFWimage image{icon->width, icon->height, icon->rgba.data()};
+    glfwSetWindowIcon(window, 1, &image);
 }
 
 void Window::terminate() {

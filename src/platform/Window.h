@@ -41,6 +41,9 @@ public:
     GLFWwindow* handle() const { return window; }
 
 private:
+    // Takes the icon from img\icon.png when the file is there.
+    void showIcon();
+
     bool initialised = false;
     GLFWwindow* window = nullptr;
     std::unique_ptr<GlfwInput> glfwInput;

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -38,4 +41,28 @@ TEST(InstallE2E, LauncherStartsTheGameInTheInstalledData) {
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
     EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+}
+
+// The menu entry starts the installed launcher and shows the installed icon.
+TEST(InstallE2E, DesktopEntryPointsAtTheInstalledLauncherAndIcon) {
+    TempDirectory prefix;
+    const std::string install = std::string(VEXMOR_CMAKE_COMMAND) + " --install " +
+                                VEXMOR_BUILD_DIR + " --prefix " + prefix.path().string() +
+                                " >/dev/null";
+    ASSERT_EQ(std::system(install.c_str()), 0);
+
+    std::ifstream entry(prefix.path() / "share" / "applications" / "vexmor.desktop");
+    ASSERT_TRUE(entry);
+    std::map<std::string, std::string> keys;
+    for (std::string line; std::getline(entry, line);) {
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos) {
+            keys[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    EXPECT_EQ(keys["Type"], "Application");
+    EXPECT_EQ(fs::path(keys["Exec"]), prefix.path() / "bin" / "vexmor");
+    EXPECT_EQ(fs::path(keys["Icon"]), prefix.path() / "share" / "vexmor" / "img" / "icon.png");
+    EXPECT_TRUE(fs::exists(keys["Exec"]));
+    EXPECT_TRUE(fs::exists(keys["Icon"]));
 }

@@ -1,0 +1,268 @@
+#include "image/Font.h"
+#include "image/Noise.h"
+#include "image/Textures.h"
+
+#include "Random.h"
+
+#include <glm/geometric.hpp>
+#include <glm/vec2.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Vexmor::assetgen {
+
+namespace {
+
+constexpr float pi = 3.14159265f;
+
+struct Area {
+    int x0, y0, x1, y1;
+};
+
+// Paints a shape with edges smoothed by 4 x 4 samples per pixel; only pixels inside
+// `area` are looked at.
+void paint(Image& image, const std::function<bool(float, float)>& inside, const glm::vec4& colour,
+           Area area) {
+    constexpr int samples = 4;
+    for (int y = std::max(area.y0, 0); y < std::min(area.y1, image.height()); ++y) {
+        for (int x = std::max(area.x0, 0); x < std::min(area.x1, image.width()); ++x) {
+            int hits = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    hits += inside(x + (sx + 0.5f) / samples, y + (sy + 0.5f) / samples) ? 1 : 0;
+                }
+            }
+            if (hits > 0) {
+                image.blend(x, y, colour, static_cast<float>(hits) / (samples * samples));
+            }
+        }
+    }
+}
+
+void paint(Image& image, const std::function<bool(float, float)>& inside, const glm::vec4& colour) {
+    paint(image, inside, colour, {0, 0, image.width(), image.height()});
+}
+
+Area around(float cx, float cy, float rx, float ry) {
+    return {static_cast<int>(cx - rx) - 1, static_cast<int>(cy - ry) - 1,
+            static_cast<int>(cx + rx) + 2, static_cast<int>(cy + ry) + 2};
+}
+
+// Inside an axis-aligned ellipse.
+std::function<bool(float, float)> ellipse(float cx, float cy, float rx, float ry) {
+    return [=](float x, float y) {
+        const float dx = (x - cx) / rx;
+        const float dy = (y - cy) / ry;
+        return dx * dx + dy * dy <= 1.0f;
+    };
+}
+
+std::function<bool(float, float)> ellipseRing(float cx, float cy, float rx, float ry,
+                                              float thickness) {
+    const auto outer = ellipse(cx, cy, rx, ry);
+    const auto inner = ellipse(cx, cy, rx - thickness * rx / ry, ry - thickness);
+    return [=](float x, float y) { return outer(x, y) && !inner(x, y); };
+}
+
+std::function<bool(float, float)> roundedRect(float x0, float y0, float x1, float y1, float r) {
+    return [=](float x, float y) {
+        const float dx = std::max({x0 + r - x, 0.0f, x - (x1 - r)});
+        const float dy = std::max({y0 + r - y, 0.0f, y - (y1 - r)});
+        return x >= x0 && x <= x1 && y >= y0 && y <= y1 && dx * dx + dy * dy <= r * r;
+    };
+}
+
+std::function<bool(float, float)> thickLine(glm::vec2 a, glm::vec2 b, float width) {
+    return [=](float x, float y) {
+        const glm::vec2 p(x, y);
+        const glm::vec2 ab = b - a;
+        const float t = std::clamp(glm::dot(p - a, ab) / glm::dot(ab, ab), 0.0f, 1.0f);
+        return glm::length(p - (a + ab * t)) <= width * 0.5f;
+    };
+}
+
+// Full-screen images are stretched from 1024 x 1024 to the 1024 x 768 window, so they are
+// drawn with pixels a third taller than wide to come out square.
+TextStyle screenText(int scale, const glm::vec4& colour) {
+    TextStyle style;
+    style.pixelWidth = 3 * scale;
+    style.pixelHeight = 4 * scale;
+    style.colour = colour;
+    style.shadow = glm::vec4(0.0f, 0.0f, 0.0f, 0.7f);
+    return style;
+}
+
+void verticalGradient(Image& image, const glm::vec3& top, const glm::vec3& bottom) {
+    for (int y = 0; y < image.height(); ++y) {
+        const float t = static_cast<float>(y) / (image.height() - 1);
+        for (int x = 0; x < image.width(); ++x) {
+            image.at(x, y) = glm::vec4(top + (bottom - top) * t, 1.0f);
+        }
+    }
+}
+
+void stars(Image& image, int count, std::uint64_t seed, const glm::vec4& colour) {
+    Random random(seed);
+    for (int i = 0; i < count; ++i) {
+        const int x = random.below(image.width());
+        const int y = random.below(image.height());
+        const float brightness = random.range(0.3f, 1.0f);
+        image.blend(x, y, colour, brightness);
+        if (brightness > 0.85f) {
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                image.blend(x + dx, y + dy, colour, brightness * 0.5f);
+            }
+        }
+    }
+}
+
+const glm::vec4 warmWhite(1.0f, 0.96f, 0.88f, 1.0f);
+const glm::vec4 amber(1.0f, 0.72f, 0.25f, 1.0f);
+const glm::vec4 cyan(0.4f, 0.92f, 1.0f, 1.0f);
+
+} // namespace
+
+Image interactHint() {
+    // Shown 0.1 x 0.1 of the screen: on 1024 x 768 a texel is a third taller than wide,
+    // so the ellipse here is a circle there.
+    constexpr float ry = 58.0f;
+    constexpr float rx = ry * 0.75f;
+    Image image(128, 128, glm::vec4(0.0f));
+    paint(image, ellipse(64, 64, rx, ry), glm::vec4(0.04f, 0.06f, 0.1f, 0.6f));
+    paint(image, ellipseRing(64, 64, rx, ry, 7.0f), warmWhite);
+    TextStyle style;
+    style.pixelWidth = 6;
+    style.pixelHeight = 8;
+    style.colour = warmWhite;
+    style.shadow = glm::vec4(0.0f, 0.0f, 0.0f, 0.6f);
+    drawText(image, "E", 64 - textWidth("E", style) / 2, 64 - textHeight(style) / 2, style);
+    return image;
+}
+
+Image onGroundIndicator() {
+    Image image(256, 64, glm::vec4(0.0f));
+    paint(image, roundedRect(3, 8, 253, 56, 12), glm::vec4(0.3f, 0.9f, 0.4f, 1.0f));
+    paint(image, roundedRect(6, 11, 250, 53, 9), glm::vec4(0.03f, 0.1f, 0.04f, 1.0f));
+    // The fill should let the view through: lower the alpha inside the border.
+    for (int y = 11; y < 53; ++y) {
+        for (int x = 6; x < 250; ++x) {
+            glm::vec4& p = image.at(x, y);
+            if (p.a > 0.99f && p.g < 0.2f) {
+                p.a = 0.65f;
+            }
+        }
+    }
+    TextStyle style;
+    style.pixelWidth = 4;
+    style.pixelHeight = 4;
+    style.colour = glm::vec4(0.55f, 1.0f, 0.6f, 1.0f);
+    drawCentredText(image, "ON GROUND", 128, 32 - textHeight(style) / 2, style);
+    return image;
+}
+
+Image helpScreen() {
+    Image image(1024, 1024);
+    verticalGradient(image, {0.06f, 0.07f, 0.15f}, {0.02f, 0.02f, 0.05f});
+    stars(image, 400, 0x4E1, glm::vec4(0.7f, 0.8f, 1.0f, 0.5f));
+    paint(image, ellipseRing(512, 512, 470, 470 * 4.0f / 3.0f, 10),
+          glm::vec4(0.35f, 0.5f, 0.9f, 0.12f), around(512, 512, 470, 470 * 4.0f / 3.0f));
+    drawCentredText(image, "VEXMOR", 512, 48, screenText(4, cyan));
+    drawCentredText(image, "A PUZZLE IN TWO ERAS", 512, 180, screenText(1, warmWhite));
+    drawCentredText(image, "GOAL: REACH THE TIME MACHINE AND USE IT.", 512, 232,
+                    screenText(1, amber));
+
+    const std::pair<const char*, const char*> controls[] = {
+        {"MOUSE", "LOOK AROUND"},
+        {"W / S", "FORWARD / BACKWARD"},
+        {"A / D", "STEP LEFT / RIGHT"},
+        {"LEFT SHIFT", "MOVE FASTER"},
+        {"SPACE", "JUMP"},
+        {"E", "USE DOOR OR TIME MACHINE"},
+        {"T", "SWITCH ERA"},
+        {"L", "HOLD TO FREEZE THE SHADOW LIGHT"},
+        {"B", "PRINT THE BALL POSITION"},
+        {"F1", "HELP ON / OFF"},
+        {"F2", "FRAME STATISTICS"},
+        {"F3", "WIREFRAME"},
+        {"F4", "TEXTURE FILTER"},
+        {"F5", "MIPMAPS"},
+        {"F8", "VIEW-FRUSTUM CULLING"},
+        {"F12", "SCREENSHOT"},
+        {"ESC", "QUIT"},
+    };
+    constexpr int top = 300;
+    constexpr int spacing = 36;
+    constexpr int keyRight = 330;
+    constexpr int descriptionLeft = 372;
+    const int rows = static_cast<int>(std::size(controls));
+    const Area panel{80, top - 22, 945, top + rows * spacing + 9};
+    paint(image, roundedRect(80, top - 22, 944, top + rows * spacing + 8, 24),
+          glm::vec4(0.12f, 0.15f, 0.28f, 0.55f), panel);
+    const TextStyle key = screenText(1, amber);
+    const TextStyle description = screenText(1, warmWhite);
+    for (int i = 0; i < rows; ++i) {
+        const int y = top + i * spacing;
+        drawText(image, controls[i].first, keyRight - textWidth(controls[i].first, key), y, key);
+        drawText(image, controls[i].second, descriptionLeft, y, description);
+    }
+    drawCentredText(image, "F1 CLOSES THIS HELP", 512, 960,
+                    screenText(1, glm::vec4(0.6f, 0.7f, 0.9f, 1.0f)));
+    return image;
+}
+
+Image winningScreen() {
+    Image image(1024, 1024);
+    // Rays of gold around a portal, fading into violet at the edges.
+    const glm::vec2 centre(512.0f, 660.0f);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const glm::vec2 d((x - centre.x), (y - centre.y) * 0.75f);
+            const float distance = glm::length(d) / 700.0f;
+            const float angle = std::atan2(d.y, d.x);
+            const float ray = 0.5f + 0.5f * std::cos(angle * 16.0f);
+            const glm::vec3 gold(1.0f, 0.78f, 0.32f);
+            const glm::vec3 violet(0.16f, 0.06f, 0.26f);
+            const float glow = std::clamp(1.0f - distance, 0.0f, 1.0f);
+            const glm::vec3 colour =
+                violet + (gold - violet) * (glow * glow * (0.55f + 0.45f * ray));
+            image.at(x, y) = glm::vec4(colour, 1.0f);
+        }
+    }
+    stars(image, 300, 0x77, glm::vec4(1.0f, 0.95f, 0.8f, 0.8f));
+    const Area portal = around(centre.x, centre.y, 157, 157 * 4.0f / 3.0f);
+    paint(image, ellipse(centre.x, centre.y, 130, 130 * 4.0f / 3.0f),
+          glm::vec4(0.95f, 0.98f, 1.0f, 0.35f), portal);
+    paint(image, ellipseRing(centre.x, centre.y, 148, 148 * 4.0f / 3.0f, 20), cyan, portal);
+    paint(image, ellipseRing(centre.x, centre.y, 157, 157 * 4.0f / 3.0f, 6),
+          glm::vec4(1.0f, 1.0f, 1.0f, 0.8f), portal);
+    drawCentredText(image, "YOU MADE IT!", 512, 90, screenText(3, warmWhite));
+    drawCentredText(image, "THE TIME MACHINE", 512, 230, screenText(2, amber));
+    drawCentredText(image, "CARRIED YOU HOME.", 512, 300, screenText(2, amber));
+    drawCentredText(image, "THANKS FOR PLAYING VEXMOR", 512, 930, screenText(1, warmWhite));
+    drawCentredText(image, "PRESS ESC TO QUIT", 512, 972, screenText(1, warmWhite));
+    return image;
+}
+
+Image windowIcon() {
+    Image image(64, 64, glm::vec4(0.0f));
+    paint(image, ellipse(32, 32, 30, 30), glm::vec4(0.07f, 0.08f, 0.16f, 1.0f));
+    paint(image, ellipseRing(32, 32, 30, 30, 4), cyan);
+    for (int tick = 0; tick < 12; ++tick) {
+        const float angle = tick * pi / 6.0f;
+        const glm::vec2 direction(std::cos(angle), std::sin(angle));
+        paint(image,
+              thickLine(glm::vec2(32.0f) + direction * 21.0f, glm::vec2(32.0f) + direction * 24.0f,
+                        2.0f),
+              glm::vec4(0.6f, 0.8f, 1.0f, 0.8f));
+    }
+    paint(image, thickLine({20.0f, 19.0f}, {32.0f, 46.0f}, 7.0f), amber);
+    paint(image, thickLine({44.0f, 19.0f}, {32.0f, 46.0f}, 7.0f), amber);
+    return image;
+}
+
+} // namespace Vexmor::assetgen

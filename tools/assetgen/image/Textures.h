@@ -1,0 +1,27 @@
+#pragma once
+
+#include "image/Image.h"
+
+namespace Vexmor::assetgen {
+
+// Level surfaces, seamless. The bright era is cared for, the dark one worn and grimy.
+Image wallTexture(bool dirty);
+Image floorTexture(bool dirty);
+Image rubbleTexture(bool dirty);
+Image doorTexture();
+Image defaultTexture();
+
+// Time machine parts; "on" adds the lit accents of a running machine.
+Image capsuleTexture(bool on);
+Image lockTexture(bool up, bool on);
+Image rotatorTexture(bool on);
+Image chairTexture();
+
+// Screen images, drawn over the view with alpha blending.
+Image interactHint();
+Image onGroundIndicator();
+Image helpScreen();
+Image winningScreen();
+Image windowIcon();
+
+} // namespace Vexmor::assetgen

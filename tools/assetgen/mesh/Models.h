@@ -1,0 +1,29 @@
+#pragma once
+
+#include "mesh/Mesh.h"
+
+namespace Vexmor::assetgen {
+
+// Level pieces, in the frame of a 2.5-unit cell centred on the origin, y up.
+Mesh wallPanel();
+Mesh door();
+Mesh doorFrame();
+Mesh stairs();
+Mesh stairsBlock();
+Mesh stairsDestructed();
+Mesh stairsBlockDestructed();
+Mesh ball();
+Mesh guiPlane();
+
+// Time machine parts, around the machine's origin at cell-centre height.
+Mesh capsuleRight();
+Mesh capsuleLeft();
+Mesh lockBig();
+Mesh lockSmall();
+Mesh rotatorRight();
+Mesh rotatorLeft();
+Mesh smallRotorRight();
+Mesh smallRotorLeft();
+Mesh timeChair();
+
+} // namespace Vexmor::assetgen
