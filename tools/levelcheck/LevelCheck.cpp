@@ -207,9 +207,11 @@ std::string eraName(int era) {
     return era == levelloader::darkEra ? "dark" : "bright";
 }
 
-std::string describe(const Transition& step) {
+std::string describe(const Place& from, const Transition& step) {
     if (step.move == Move::SwitchEra) {
-        return "switch to the " + eraName(step.to.era) + " era";
+        const std::string text = "switch to the " + eraName(step.to.era) + " era";
+        // Where his stair vanishes he drops to the floor.
+        return step.to.cell == from.cell ? text : text + " and drop to " + cellName(step.to.cell);
     }
     const char* verb = "walk";
     switch (step.move) {

@@ -34,6 +34,6 @@ LevelReport checkLevel(const std::string& path);
 std::string cellName(Cell cell);
 std::string eraName(int era);
 // One step of a route in words, e.g. "walk through the door at 3|1|2 to 3|1|3".
-std::string describe(const Transition& step);
+std::string describe(const Place& from, const Transition& step);
 
 } // namespace Vexmor::levelcheck

@@ -1,7 +1,7 @@
 #include "levelcheck/RouteSearch.h"
 
 #include <algorithm>
-#include <deque>
+#include <queue>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -15,10 +15,28 @@ struct PlaceHash {
     }
 };
 
-struct Visit {
+// The cost of getting somewhere: era switches first, then moves.
+struct Cost {
     int switches;
+    int moves;
+
+    bool operator<(const Cost& other) const {
+        return switches != other.switches ? switches < other.switches : moves < other.moves;
+    }
+};
+
+struct Visit {
+    Cost cost;
     std::optional<Place> from;
     std::optional<Transition> via;
+};
+
+struct Waiting {
+    Cost cost;
+    Place at;
+
+    // The queue puts the greatest first; the cheapest must come first.
+    bool operator<(const Waiting& other) const { return other.cost < cost; }
 };
 
 } // namespace
@@ -30,40 +48,37 @@ int Route::eraSwitches() const {
 }
 
 Exploration explore(const Walker& walker, const Place& start) {
-    std::unordered_map<Place, Visit, PlaceHash> visits{{start, Visit{0, {}, {}}}};
+    std::unordered_map<Place, Visit, PlaceHash> visits{{start, Visit{{0, 0}, {}, {}}}};
     std::unordered_map<Place, std::vector<Place>, PlaceHash> comingFrom;
     std::vector<Place> found{start};
     std::vector<Place> goals;
 
-    // Era switches cost one, everything else nothing: a 0-1 breadth-first search.
-    std::deque<Place> waiting{start};
+    std::priority_queue<Waiting> waiting;
+    waiting.push({{0, 0}, start});
     std::unordered_set<Place, PlaceHash> expanded;
     while (!waiting.empty()) {
-        const Place at = waiting.front();
-        waiting.pop_front();
+        const Place at = waiting.top().at;
+        waiting.pop();
         if (!expanded.insert(at).second) {
             continue;
         }
         if (walker.canUseMachine(at)) {
             goals.push_back(at);
         }
-        const int switches = visits.at(at).switches;
+        const Cost cost = visits.at(at).cost;
         for (const Transition& move : walker.movesFrom(at)) {
             comingFrom[move.to].push_back(at);
-            const int cost = move.move == Move::SwitchEra ? 1 : 0;
-            auto [visit, isNew] = visits.try_emplace(move.to, Visit{switches + cost, at, move});
+            const Cost next = move.move == Move::SwitchEra ? Cost{cost.switches + 1, cost.moves + 1}
+                                                           : Cost{cost.switches, cost.moves + 1};
+            auto [visit, isNew] = visits.try_emplace(move.to, Visit{next, at, move});
             if (isNew) {
                 found.push_back(move.to);
-            } else if (visit->second.switches > switches + cost) {
-                visit->second = Visit{switches + cost, at, move};
+            } else if (next < visit->second.cost) {
+                visit->second = Visit{next, at, move};
             } else {
                 continue;
             }
-            if (cost == 0) {
-                waiting.push_front(move.to);
-            } else {
-                waiting.push_back(move.to);
-            }
+            waiting.push({next, move.to});
         }
     }
 
@@ -72,10 +87,8 @@ Exploration explore(const Walker& walker, const Place& start) {
     if (goals.empty()) {
         return result;
     }
-    const Place goal =
-        *std::min_element(goals.begin(), goals.end(), [&](const Place& a, const Place& b) {
-            return visits.at(a).switches < visits.at(b).switches;
-        });
+    // Places are expanded cheapest first, so the first goal is the cheapest.
+    const Place goal = goals.front();
     Route route{start, {}};
     for (Place at = goal; !(at == start);) {
         const Visit& visit = visits.at(at);

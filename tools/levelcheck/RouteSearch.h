@@ -16,7 +16,8 @@ struct Route {
 };
 
 struct Exploration {
-    // A way to the time machine with as few era switches as there can be.
+    // A way to the time machine with as few era switches as there can be, and of those
+    // one with the fewest moves.
     std::optional<Route> route;
     // How many places the player can get to.
     std::size_t reachable = 0;

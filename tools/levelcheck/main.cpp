@@ -44,8 +44,10 @@ int main(int argc, char** argv) {
         if (showRoute && report.route) {
             std::cout << "  start at " << cellName(report.route->start.cell) << " in the "
                       << eraName(report.route->start.era) << " era\n";
+            Place at = report.route->start;
             for (const Transition& step : report.route->steps) {
-                std::cout << "  " << describe(step) << '\n';
+                std::cout << "  " << describe(at, step) << '\n';
+                at = step.to;
             }
             std::cout << "  use the time machine\n";
         }

@@ -1,4 +1,5 @@
 #include "levelcheck/LevelCheck.h"
+#include "levelloader/LevelLoader.h"
 #include "levelloader/StairBlock.h"
 #include "physics/CollisionShapeLibrary.h"
 
@@ -34,8 +35,10 @@ bool mentions(const LevelReport& report, const std::string& text) {
 
 std::vector<std::string> routeOf(const LevelReport& report) {
     std::vector<std::string> steps;
+    Place at = report.route->start;
     for (const Transition& step : report.route->steps) {
-        steps.push_back(describe(step));
+        steps.push_back(describe(at, step));
+        at = step.to;
     }
     return steps;
 }
@@ -153,6 +156,27 @@ TEST_F(LevelCheckTest, NoEraSwitchWhereAStairWouldAppearAroundThePlayer) {
     ASSERT_TRUE(withFoot.completable());
     EXPECT_EQ(routeOf(withFoot)[0], "walk to 3|1|4");
     EXPECT_EQ(routeOf(withFoot)[1], "switch to the bright era");
+}
+
+TEST_F(LevelCheckTest, WhereHisStairDisappearsThePlayerDropsToTheFloorBelow) {
+    // A stair only in the bright era, above a shaft to the floor below.
+    Vexmor::levelloader::LevelLoader loader(write("xDim 7\nyDim 5\nzDim 6\nplayer 3 2 4\n"
+                                                  "air 3 2 4\nstair 3 2 3 0 4\nair 3 3 3\n"
+                                                  "air 3 3 2\nair 3 1 3\n"));
+    LevelLayout layout;
+    Vexmor::levelloader::LevelHeader header;
+    std::string error;
+    std::ostringstream warnings;
+    ASSERT_TRUE(loader.parse(layout, header, error, warnings)) << error;
+    layout.setSize({header.xDim, header.yDim, header.zDim});
+
+    const Place onStair{{3, 2, 3}, Vexmor::levelloader::brightEra};
+    const auto moves = Walker(layout).movesFrom(onStair);
+    const auto switched = std::find_if(moves.begin(), moves.end(), [](const Transition& move) {
+        return move.move == Move::SwitchEra;
+    });
+    ASSERT_NE(switched, moves.end());
+    EXPECT_EQ(describe(onStair, *switched), "switch to the dark era and drop to 3|1|3");
 }
 
 TEST_F(LevelCheckTest, StairsAreClimbedAndDescendedInTheirDirectionEvenWhenStacked) {
