@@ -1,10 +1,5 @@
 #include "levelcheck/LevelCheck.h"
 #include "levelloader/LevelLoader.h"
-#include "levelloader/StairBlock.h"
-#include "physics/CollisionShapeLibrary.h"
-
-#include <BulletCollision/CollisionShapes/btConvexShape.h>
-#include <BulletDynamics/Dynamics/btRigidBody.h>
 
 #include <gtest/gtest.h>
 
@@ -377,29 +372,4 @@ TEST_F(LevelCheckTest, WithoutAMachineOrAFloorToStartOnThereIsNoWay) {
     const LevelReport rock = check(inRock);
     EXPECT_EQ(rock.verdict, "not completable: the player does not start on a floor");
     EXPECT_TRUE(mentions(rock, "the player starts at 1|2|1"));
-}
-
-TEST(LevelLayout, AStairClimbsTowardWhereTheGamesRampBodyIsHighest) {
-    for (const int withBlock : {0, 1}) {
-        for (int orientation = 0; orientation < 4; ++orientation) {
-            SCOPED_TRACE(std::to_string(orientation) + " with block " + std::to_string(withBlock));
-            Vexmor::levelloader::StairBlock stair(2, 2, 2, orientation, 2, withBlock);
-            LevelLayout layout;
-            layout.setSize({5, 5, 5});
-            layout.blockCreated(stair);
-            const Cell facing = layout.at({2, 2, 2})->facing;
-
-            const auto bodies = stair.brightBodies();
-            ASSERT_EQ(bodies.size(), 1u);
-            const btRigidBody& ramp = *bodies.front()->get();
-            const btTransform& placed = ramp.getWorldTransform();
-            const auto& shape = static_cast<const btConvexShape&>(*ramp.getCollisionShape());
-            const btVector3 upInShape = placed.getBasis().transpose() * btVector3(0, 1, 0);
-            const btVector3 top = placed * shape.localGetSupportingVertex(upInShape);
-            const btVector3 fromCentre = top - placed.getOrigin();
-            EXPECT_GT(fromCentre.y(), 1.0f);
-            EXPECT_GT(fromCentre.x() * facing.x + fromCentre.z() * facing.z, 1.0f);
-        }
-    }
-    Vexmor::physics::CollisionShapeLibrary::destroyInstance();
 }
