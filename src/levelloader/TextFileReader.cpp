@@ -33,6 +33,7 @@ void TextFileReader::open() {
     close();
     openStream();
     lineIndex = -1;
+    tokensLineIndex = -1;
     readNextLine();
 }
 
@@ -56,6 +57,7 @@ std::unique_ptr<std::vector<std::string>> TextFileReader::nextTokens() {
         return nullptr;
     }
     const std::string line = currentLine;
+    tokensLineIndex = lineIndex;
     readNextLine();
     auto tokens = std::make_unique<std::vector<std::string>>();
     boost::algorithm::split(*tokens, line, boost::algorithm::is_any_of(" "),

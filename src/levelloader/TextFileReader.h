@@ -26,6 +26,9 @@ public:
     std::unique_ptr<std::vector<std::string>> nextTokens();
     // Zero-based index of the physical line read last; -1 before the first one.
     std::int32_t lineNumber() const { return lineIndex; }
+    // Zero-based index of the physical line the last tokens came from; -1 before the first.
+    // Unlike lineNumber() it does not run ahead, so it names the line being worked on.
+    std::int32_t tokensLineNumber() const { return tokensLineIndex; }
     // Reports a stream error, if any, and releases the stream.
     void close();
 
@@ -45,6 +48,7 @@ private:
     std::unique_ptr<std::ifstream> stream;
     std::string currentLine;
     std::int32_t lineIndex = 0;
+    std::int32_t tokensLineIndex = -1;
 };
 
 } // namespace Vexmor::levelloader

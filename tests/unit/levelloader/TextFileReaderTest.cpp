@@ -47,13 +47,17 @@ TEST_F(TextFileReaderTest, ReadsOneContentLineAheadAndCountsEveryLine) {
     for (int pass = 0; pass < 2; ++pass) { // opening again starts at the top
         reader.open();
         EXPECT_EQ(reader.lineNumber(), 0);
+        EXPECT_EQ(reader.tokensLineNumber(), -1);
         EXPECT_EQ(*reader.nextTokens(), (Tokens{"xDim", "6"}));
         EXPECT_EQ(reader.lineNumber(), 3);
+        EXPECT_EQ(reader.tokensLineNumber(), 0) << "the line handed out, not the one waiting";
         EXPECT_TRUE(reader.isOpen());
         EXPECT_EQ(*reader.nextTokens(), (Tokens{"last"}));
         EXPECT_FALSE(reader.isOpen());
         EXPECT_EQ(reader.lineNumber(), 3);
+        EXPECT_EQ(reader.tokensLineNumber(), 3);
         EXPECT_EQ(reader.nextTokens(), nullptr);
+        EXPECT_EQ(reader.tokensLineNumber(), 3);
     }
     EXPECT_EQ(console.text.str(), "");
 }
