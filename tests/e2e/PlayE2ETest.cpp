@@ -1,0 +1,157 @@
+#include "GameProcess.h"
+
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <thread>
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The player starts beside the time machine's front, in reach of it.
+const char* const besideTheMachine = "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\n"
+                                     "timemachine 0 1 0\nair 1 1 0\nair 0 1 1\nair 1 1 1\n";
+
+// Mean colour of a screenshot, and how much of it differs from another.
+struct Picture {
+    std::vector<unsigned char> rgb;
+
+    static Picture load(const fs::path& file) {
+        Picture picture;
+        FIBITMAP* image = FreeImage_Load(FIF_PNG, file.c_str(), 0);
+        if (image == nullptr) {
+            return picture;
+        }
+        for (unsigned y = 0; y < FreeImage_GetHeight(image); y += 4) {
+            for (unsigned x = 0; x < FreeImage_GetWidth(image); x += 4) {
+                RGBQUAD colour;
+                FreeImage_GetPixelColor(image, x, y, &colour);
+                picture.rgb.insert(picture.rgb.end(),
+                                   {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
+            }
+        }
+        FreeImage_Unload(image);
+        return picture;
+    }
+
+    double differingShare(const Picture& other) const {
+        if (rgb.size() != other.rgb.size() || rgb.empty()) {
+            return 1.0;
+        }
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < rgb.size(); i += 3) {
+            int distance = 0;
+            for (int c = 0; c < 3; ++c) {
+                distance += std::abs(int(rgb[i + c]) - int(other.rgb[i + c]));
+            }
+            differing += distance > 24 ? 1 : 0;
+        }
+        return double(differing) / double(rgb.size() / 3);
+    }
+
+    bool mostlyBlack() const {
+        std::size_t dark = 0;
+        for (std::size_t i = 0; i < rgb.size(); i += 3) {
+            dark += rgb[i] + rgb[i + 1] + rgb[i + 2] < 30 ? 1 : 0;
+        }
+        return dark * 3 > rgb.size() * 9 / 10;
+    }
+};
+
+class PlayE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* folder : {"shader", "models", "img", "sound"}) {
+            fs::copy(fs::path(VEXMOR_DATA_DIR) / folder, data.path() / folder,
+                     fs::copy_options::recursive);
+        }
+        data.write("levels/one.lvl", besideTheMachine);
+        data.write("levels/two.lvl", besideTheMachine);
+        data.write("levels/levels.ini", "# two short levels\nlevels\\one.lvl\nlevels\\two.lvl\n");
+    }
+
+    // F12 and the file it writes.
+    Picture screenshot() {
+        const fs::path file = data.path() / ("screenshot" + std::to_string(shots++) + ".png");
+        game.tapKey("F12");
+        for (int i = 0; i < 100 && !fs::exists(file); ++i) {
+            std::this_thread::sleep_for(50ms);
+        }
+        std::this_thread::sleep_for(200ms);
+        return Picture::load(file);
+    }
+
+    int count(const std::string& line) const {
+        const std::string output = game.output();
+        int found = 0;
+        for (std::size_t at = output.find(line); at != std::string::npos;
+             at = output.find(line, at + 1)) {
+            ++found;
+        }
+        return found;
+    }
+
+    bool waitForCount(const std::string& line, int wanted, std::chrono::milliseconds timeout) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (count(line) < wanted && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(50ms);
+        }
+        return count(line) >= wanted;
+    }
+
+    TempDirectory data;
+    GameProcess game{data.path()};
+    int shots = 0;
+};
+
+} // namespace
+
+TEST_F(PlayE2E, TheTimeMachineLeadsThroughTheLevelsToTheWinningImage) {
+    game.start();
+    ASSERT_NE(game.waitForWindow(30s), 0u) << game.output();
+    ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
+    ASSERT_EQ(count("Level Initialisation done!"), 1);
+    const Picture firstView = screenshot();
+    EXPECT_FALSE(firstView.mostlyBlack()) << "the level is lit";
+
+    // An era switch fogs the view.
+    game.tapKey("t");
+    std::this_thread::sleep_for(1500ms);
+    const Picture midSwitch = screenshot();
+    EXPECT_GT(midSwitch.differingShare(firstView), 0.2);
+    std::this_thread::sleep_for(4s);
+
+    // The help image replaces the level while F1 is on.
+    game.tapKey("F1");
+    const Picture help = screenshot();
+    EXPECT_GT(help.differingShare(firstView), 0.5);
+    game.tapKey("F1");
+
+    const std::string used = "Player interacted with Timemachine!\n";
+    game.tapKey("e");
+    ASSERT_TRUE(waitForCount(used, 1, 10s)) << game.output();
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(waitForCount("Level Initialisation done!", 2, 20s)) << game.output();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GT(seconds, 7.0);
+    EXPECT_LT(seconds, 14.0);
+
+    std::this_thread::sleep_for(1s);
+    game.tapKey("e");
+    ASSERT_TRUE(waitForCount(used, 2, 10s));
+    std::this_thread::sleep_for(11s);
+    const Picture won = screenshot();
+    EXPECT_FALSE(won.mostlyBlack());
+    EXPECT_GT(won.differingShare(firstView), 0.5);
+    EXPECT_FALSE(game.waitForExit(1s).has_value()) << "the game goes on under the winning image";
+
+    game.tapKey("Escape");
+    const auto status = game.waitForExit(20s);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 0);
+    EXPECT_NE(game.output().find("Program ended."), std::string::npos);
+}
