@@ -25,8 +25,9 @@ float TokenNumbers::toFloat(const std::string& token) const {
 }
 
 void TokenNumbers::invalid(const std::string& token) const {
+    // The one-based number of the line the token stands on, as an editor shows it.
     throw LevelFormatError("Invalid number '" + token + "' in line " +
-                           std::to_string(reader.lineNumber()) + "!");
+                           std::to_string(reader.tokensLineNumber() + 1) + "!");
 }
 
 } // namespace Vexmor::levelloader

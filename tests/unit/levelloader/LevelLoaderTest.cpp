@@ -125,7 +125,7 @@ TEST_F(LevelFiles, ANumberThatIsNoNumberIsFatalWithItsLine) {
     EXPECT_EQ(failure("xDim 3.5\nyDim 3\nzDim 3\nplayer 1 1 1\n"),
               "Invalid number '3.5' in line 1!");
     EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nplayer 1 one 1\n"),
-              "Invalid number 'one' in line 3!");
+              "Invalid number 'one' in line 4!");
     EXPECT_EQ(failure(header3 + "air 1 1 1\nair 1 x 1\n# the end\n"),
               "Invalid number 'x' in line 6!");
     EXPECT_EQ(failure(header3 + "door 1 1 1 north\nair 0 0 0\n"),
