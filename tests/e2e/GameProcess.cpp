@@ -144,6 +144,9 @@ void GameProcess::tapKey(const std::string& keyName) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     // A key like Escape may already have closed the window; its release then has no target.
     xdotool("keyup --window " + std::to_string(window) + " " + keyName);
+    // A press arriving right behind a release of the same key can make the release look
+    // like key repeat to the window system; give the game a few frames in between.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
 }
 
 void GameProcess::requestClose() {
