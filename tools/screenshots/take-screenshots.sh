@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Takes each shipped level's first view in both eras with the real game under X and saves
-# them in docs/screenshots/. Needs a built game (build/vexmor) and xdotool; runs under
-# xvfb-run when there is no display.
+# them in docs/screenshots/<level>_dark.png and <level>_bright.png. Needs a built game
+# (build/vexmor) and xdotool; runs under xvfb-run when there is no display.
+#
+# Without arguments it takes every level of data/levels/levels.ini; otherwise the levels
+# given, as paths relative to data/ written like in levels.ini (levels\testLevel.lvl) or
+# with slashes (levels/testLevel.lvl).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 game="$root/build/vexmor"
@@ -17,17 +21,41 @@ press() {
     xdotool keyup --window "$1" "$2"
 }
 
+# Waits up to 20 seconds for a line in the console.
 wait_for() {
     for _ in $(seq 1 200); do
-        grep -q "$2" "$1" && return 0
+        grep -qs "$2" "$1" && return 0
         sleep 0.1
     done
     return 1
 }
 
+# Waits up to 20 seconds for a screenshot to be written completely (its size holds still).
+wait_for_png() {
+    local size=""
+    for _ in $(seq 1 100); do
+        if [ -s "$1" ]; then
+            [ "$(stat -c %s "$1")" = "$size" ] && return 0
+            size=$(stat -c %s "$1")
+        fi
+        sleep 0.2
+    done
+    echo "no screenshot $1" >&2
+    return 1
+}
+
+levels() {
+    if [ $# -gt 0 ]; then
+        printf '%s\n' "$@"
+    else
+        grep -v '^[[:space:]]*#' "$root/data/levels/levels.ini" | sed 's/\r//'
+    fi
+}
+
 mkdir -p "$out"
-grep -v '^[[:space:]]*#' "$root/data/levels/levels.ini" | sed 's/\r//' | while read -r level; do
+levels "$@" | while read -r level; do
     [ -n "$level" ] || continue
+    level=${level//\//\\}
     name=$(basename "${level//\\//}" .lvl)
     work=$(mktemp -d)
     cp -r "$root/data/." "$work/"
@@ -35,6 +63,7 @@ grep -v '^[[:space:]]*#' "$root/data/levels/levels.ini" | sed 's/\r//' | while r
     (cd "$work" && "$game" </dev/null >"$work/console.txt" 2>&1) &
     pid=$!
     wait_for "$work/console.txt" "First render..."
+    # Let the player settle on the floor.
     sleep 2
     window=""
     for _ in $(seq 1 50); do
@@ -42,11 +71,14 @@ grep -v '^[[:space:]]*#' "$root/data/levels/levels.ini" | sed 's/\r//' | while r
         [ -n "$window" ] && break
         sleep 0.1
     done
+    # The dark era, before any switch.
     press "$window" F12
+    wait_for_png "$work/screenshot0.png"
+    # The bright era, once the five-second switch has run and its fog is gone.
     press "$window" t
-    sleep 6
+    sleep 7
     press "$window" F12
-    sleep 1
+    wait_for_png "$work/screenshot1.png"
     xdotool key --window "$window" Escape 2>/dev/null || true
     wait "$pid" || true
     cp "$work/screenshot0.png" "$out/${name}_dark.png"
