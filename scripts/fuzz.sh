@@ -42,7 +42,8 @@ fuzz() {
     done
     echo "Fuzzing the $format parser for $seconds s"
     # The level reader prints to standard output; -close_fd_mask=1 keeps the log readable.
-    if ! nice "$build/tools/fuzz/$harness" -max_total_time="$seconds" -timeout=10 \
+    # The largest level takes seconds in this build on a busy machine; a hang takes minutes.
+    if ! nice "$build/tools/fuzz/$harness" -max_total_time="$seconds" -timeout=30 \
         -rss_limit_mb=2048 -close_fd_mask=1 -print_final_stats=1 \
         -dict="$root/tools/fuzz/$format.dict" -artifact_prefix="$findings/" "$corpus"; then
         echo "FAILED: the $format fuzzer found a fault; its input is in $findings/" >&2

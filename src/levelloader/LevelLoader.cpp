@@ -118,7 +118,9 @@ void LevelLoader::readDimensions(LevelHeader& header) {
     if (!xSet || !ySet || !zSet) {
         fault("Not all Dimensions are initialized!");
     }
-    if (std::int64_t(header.xDim) * header.yDim * header.zDim > maxCells) {
+    // Compared in two steps: the product of three dimensions can overflow 64 bits.
+    const std::int64_t area = std::int64_t(header.xDim) * header.yDim;
+    if (header.zDim != 0 && area > maxCells / header.zDim) {
         fault("The level is too large!");
     }
 }
