@@ -5,3 +5,5 @@ root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 "$root/scripts/with-display.sh" ctest --test-dir "$root/build" --output-on-failure "$@"
+# A short fuzzing run of the level and OBJ parsers (VEXMOR_FUZZ_SECONDS each).
+"$root/scripts/fuzz.sh"

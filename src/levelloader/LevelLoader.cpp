@@ -118,7 +118,9 @@ void LevelLoader::readDimensions(LevelHeader& header) {
     if (!xSet || !ySet || !zSet) {
         fault("Not all Dimensions are initialized!");
     }
-    if (std::int64_t(header.xDim) * header.yDim * header.zDim > maxCells) {
+    // Compared in two steps: the product of three dimensions can overflow 64 bits.
+    const std::int64_t area = std::int64_t(header.xDim) * header.yDim;
+    if (header.zDim != 0 && area > maxCells / header.zDim) {
         fault("The level is too large!");
     }
 }
@@ -150,6 +152,11 @@ void LevelLoader::readTagLines(BlockGrid& grid, LevelSink& sink, std::ostream& o
 // Unnamed cells are walls. Only walls facing an open cell build anything, so only those
 // are made; the rest of the rock stays implicit.
 void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
+    // Without cells there is nothing to build, however long the other sides are; the
+    // loops below would still walk them.
+    if (grid.xDim == 0 || grid.yDim == 0 || grid.zDim == 0) {
+        return;
+    }
     const auto isOpen = [&grid](std::int32_t x, std::int32_t y, std::int32_t z) {
         const BlockObject* block = grid.at(x, y, z);
         return grid.contains(x, y, z) && block != nullptr && !block->isSolid();

@@ -49,13 +49,78 @@ bool isPlainReal(std::string_view token) {
     return at == end;
 }
 
+// Up to nine digits with an optional minus cannot overflow; lexical_cast takes them all.
+bool shortInt(std::string_view token, std::int32_t& value) {
+    const bool negative = !token.empty() && token.front() == '-';
+    const std::string_view digits = token.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 9) {
+        return false;
+    }
+    std::int32_t magnitude = 0;
+    for (const char c : digits) {
+        if (!isDigit(c)) {
+            return false;
+        }
+        magnitude = 10 * magnitude + (c - '0');
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// A plain real whose digits make an integer of at most 2^24 and whose decimal exponent
+// lies within ten of zero: both are exact floats, so one multiplication or division
+// rounds correctly, as from_chars and lexical_cast do. Most exporters' numbers are such.
+bool shortReal(std::string_view token, float& value) {
+    constexpr float powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    constexpr std::uint64_t largest = std::uint64_t(1) << 24;
+    const char* at = token.data();
+    const char* end = at + token.size();
+    const bool negative = at != end && *at == '-';
+    at += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int exponent = 0;
+    const char* digits = at;
+    for (; at != end && isDigit(*at); ++at) {
+        mantissa = 10 * mantissa + static_cast<std::uint64_t>(*at - '0');
+        if (mantissa > largest) {
+            return false;
+        }
+    }
+    if (at == digits) {
+        return false;
+    }
+    if (at != end && *at == '.') {
+        const char* fraction = ++at;
+        for (; at != end && isDigit(*at); ++at) {
+            mantissa = 10 * mantissa + static_cast<std::uint64_t>(*at - '0');
+            if (mantissa > largest) {
+                return false;
+            }
+        }
+        if (at == fraction) {
+            return false;
+        }
+        exponent = -static_cast<int>(at - fraction);
+    }
+    if (at != end || exponent < -10) {
+        return false;
+    }
+    const auto magnitude = static_cast<float>(mantissa) / powers[-exponent];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 } // namespace
 
 bool toInt(std::string_view token, std::int32_t& value) {
-    return boost::conversion::try_lexical_convert(token.data(), token.size(), value);
+    return shortInt(token, value) ||
+           boost::conversion::try_lexical_convert(token.data(), token.size(), value);
 }
 
 bool toFloat(std::string_view token, float& value) {
+    if (shortReal(token, value)) {
+        return true;
+    }
     if (isPlainReal(token)) {
         const char* end = token.data() + token.size();
         const auto [stop, failure] = std::from_chars(token.data(), end, value);

@@ -1,9 +1,15 @@
 #include "engine/ObjParser.h"
 
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/split.hpp>
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/lexical_cast.hpp>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <sstream>
 
 using Vexmor::engine::ObjMeshData;
@@ -136,4 +142,127 @@ TEST(ObjParser, WarnsAboutOtherStatementsWithTheReadAheadLine) {
         EXPECT_TRUE(nothing.ok && nothing.warnings.empty() && nothing.mesh.indices.empty());
         EXPECT_EQ(nothing.mesh.boundingRadius, 0.0f);
     }
+}
+
+namespace {
+
+std::vector<std::string> tokensOf(const std::string& text, const char* separators) {
+    std::vector<std::string> tokens;
+    boost::algorithm::split(tokens, text, boost::algorithm::is_any_of(separators),
+                            boost::algorithm::token_compress_on);
+    return tokens;
+}
+
+// The plain way for a file without faults: every corner text into an ordered map, one
+// vertex each, numbered in the map's (byte-wise) order.
+ObjMeshData referenceParse(const std::string& text) {
+    ObjMeshData mesh;
+    std::vector<std::vector<float>> lists[3];
+    std::vector<std::string> corners;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        boost::algorithm::trim(line);
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        const std::vector<std::string> tokens = tokensOf(line, " ");
+        if (tokens[0] == "f") {
+            corners.insert(corners.end(), tokens.begin() + 1, tokens.end());
+        }
+        if (tokens[0] != "v" && tokens[0] != "vt" && tokens[0] != "vn") {
+            continue;
+        }
+        std::vector<float> values;
+        for (std::size_t i = 1; i < tokens.size(); ++i) {
+            values.push_back(boost::lexical_cast<float>(tokens[i]));
+        }
+        if (tokens[0] == "v") {
+            const float squares =
+                values[0] * values[0] + values[1] * values[1] + values[2] * values[2];
+            mesh.boundingRadius = std::max(
+                mesh.boundingRadius, static_cast<float>(std::sqrt(static_cast<double>(squares))));
+        }
+        const int list = tokens[0] == "v" ? 0 : tokens[0] == "vt" ? 1 : 2;
+        lists[list].push_back(values);
+    }
+    std::map<std::string, std::uint32_t> vertices;
+    for (const std::string& corner : corners) {
+        vertices[corner] = 0;
+    }
+    std::uint32_t next = 0;
+    std::vector<float>* outputs[3] = {&mesh.positions, &mesh.uvs, &mesh.normals};
+    for (auto& [corner, vertex] : vertices) {
+        vertex = next++;
+        const std::vector<std::string> parts = tokensOf(corner, "/");
+        for (int list = 0; list < 3; ++list) {
+            const auto& entry = lists[list].at(boost::lexical_cast<int>(parts.at(list)) - 1);
+            outputs[list]->insert(outputs[list]->end(), entry.begin(), entry.end());
+        }
+    }
+    for (const std::string& corner : corners) {
+        mesh.indices.push_back(vertices[corner]);
+    }
+    return mesh;
+}
+
+// A model that mixes what exporters write with what they rarely do: number forms that
+// take every road of the conversion, corners with leading zeros, shared and unshared
+// corners, padding, comments and Windows line ends.
+std::string mixedModel(int faces) {
+    std::uint32_t seed = 12345;
+    const auto random = [&seed](std::uint32_t below) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % below;
+    };
+    const auto number = [&random]() {
+        const double value = (static_cast<double>(random(2000001)) - 1000000.0) / 997.0;
+        char text[64];
+        const char* forms[] = {"%.6f", "%.4f", "%g", "%.3e", "%.12f", "%.0f", "%.9f"};
+        std::snprintf(text, sizeof text, forms[random(7)], value);
+        return std::string(random(50) == 0 ? "-0" : text);
+    };
+    const int counts[3] = {3000, 1500, 800};
+    const char* keywords[3] = {"v", "vt", "vn"};
+    std::string text = "# mixed\r\no model\n";
+    for (int list = 0; list < 3; ++list) {
+        for (int i = 0; i < counts[list]; ++i) {
+            text += std::string(random(10) == 0 ? "  " : "") + keywords[list];
+            for (int k = list == 1 ? 2 : 3; k > 0; --k) {
+                text += (random(10) == 0 ? "   " : " ") + number();
+            }
+            text += random(4) == 0 ? "\r\n" : "\n";
+        }
+    }
+    std::vector<std::string> pool;
+    for (int i = 0; i < 10000; ++i) {
+        const auto index = [&random](int count) {
+            return (random(20) == 0 ? "0" : "") + std::to_string(1 + random(count));
+        };
+        pool.push_back(index(counts[0]) + '/' + index(counts[1]) + '/' + index(counts[2]));
+    }
+    for (int face = 0; face < faces; ++face) {
+        text += "f";
+        for (int k = 0; k < 3; ++k) {
+            // Mostly corners used shortly before, as in an exported mesh.
+            const std::size_t base = static_cast<std::size_t>(face) * pool.size() / faces;
+            text += " " + pool[(base + random(40)) % pool.size()];
+        }
+        text += random(100) == 0 ? "\n\n# part\n" : "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ObjParser, LargeModelMatchesThePlainWayExactly) {
+    const std::string text = mixedModel(20000);
+    const Parsed parsed = parse(text);
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    const ObjMeshData expected = referenceParse(text);
+    EXPECT_GT(parsed.mesh.vertexCount(), 5000u);
+    EXPECT_EQ(parsed.mesh.positions, expected.positions);
+    EXPECT_EQ(parsed.mesh.uvs, expected.uvs);
+    EXPECT_EQ(parsed.mesh.normals, expected.normals);
+    EXPECT_EQ(parsed.mesh.indices, expected.indices);
+    EXPECT_EQ(parsed.mesh.boundingRadius, expected.boundingRadius);
 }

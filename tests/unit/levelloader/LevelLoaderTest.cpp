@@ -121,6 +121,15 @@ TEST_F(LevelFiles, EveryFatalFaultHasItsMessage) {
     EXPECT_EQ(failure("xDim 4096\nyDim 4096\nzDim 4096\nplayer 1 1 1\n"), "The level is too large!");
 }
 
+TEST_F(LevelFiles, LevelsOfMoreThanFourMebicellsAreRefused) {
+    const std::string tooLarge = "The level is too large!";
+    EXPECT_EQ(failure("xDim 2048\nyDim 1\nzDim 2049\nplayer 1 0 1\n"), tooLarge);
+    EXPECT_EQ(failure("xDim 1\nyDim 4194305\nzDim 1\nplayer 0 0 0\n"), tooLarge);
+    // Their product overflows even 64 bits.
+    EXPECT_EQ(failure("xDim 2147483647\nyDim 2147483647\nzDim 2147483647\nplayer 0 0 0\n"),
+              tooLarge);
+}
+
 TEST_F(LevelFiles, ANumberThatIsNoNumberIsFatalWithItsLine) {
     EXPECT_EQ(failure("xDim 3.5\nyDim 3\nzDim 3\nplayer 1 1 1\n"),
               "Invalid number '3.5' in line 1!");
@@ -189,6 +198,17 @@ TEST_F(LevelFiles, AnOpenCellAtTheEdgeHasNoWallBeyondIt) {
     ASSERT_TRUE(parsed.ok);
     const std::vector<std::string> expected = {"air @0|0|0", "wall 0x4 @1|0|0"};
     EXPECT_EQ(parsed.entries, expected);
+}
+
+TEST_F(LevelFiles, ALevelWithoutCellsBuildsNothingHoweverLongItsOtherSides) {
+    // Its long sides are not walked: where the empty loops are kept, as in the fuzzing
+    // build, that took minutes.
+    const Parsed parsed = parse("zDim 0\nxDim 3\nyDim 2147483647\nplayer 0 0 0\nair 0 0 0\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.header.yDim, 2147483647);
+    EXPECT_TRUE(parsed.entries.empty());
+    EXPECT_EQ(parsed.warnings,
+              "[Warn] LevelLoader: Block 'air' lies outside the level at 0|0|0\n");
 }
 
 TEST_F(LevelFiles, AMissingFileIsReportedThenFailsOnItsDimensions) {

@@ -4,6 +4,7 @@
 #include <boost/lexical_cast.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -96,11 +97,15 @@ TEST_F(TextFileReaderTest, ReadAllPrintsWhatReadingLineByLinePrints) {
 }
 
 TEST(NumberConversion, GivesLexicalCastsVerdictAndValue) {
-    // Plain reals take a faster road than lexical_cast; the answers must not differ.
+    // Short integers and plain reals take faster roads than lexical_cast; the answers must
+    // not differ.
     // Split at "|" so that empty and padded tokens are tried as well.
     std::istringstream tokens("12|-7|+3|1.5|12ab|1.5f|| 1|2147483648|-2147483648|-2.5E-1|1e3|.5|5.|"
                               "1e|1e-|0x10|inf|-Infinity|NaN|1e39|1e-45|1e-50|0.1|3.4028236e38|"
-                              "123456789012345678901234567890");
+                              "123456789012345678901234567890|-0|-0.0|+|-|007|999999999|"
+                              "-999999999|1000000000|-2147483649|16777216|16777217|1677721.7|"
+                              "16777217.0|0.1234567|-123.4567|0.0000000001|0.00000000001|"
+                              "1.50000000000|3.000000|0.333333343267|9999999999");
     for (std::string token; std::getline(tokens, token, '|');) {
         SCOPED_TRACE(token);
         std::int32_t integer = 0;
@@ -115,5 +120,33 @@ TEST(NumberConversion, GivesLexicalCastsVerdictAndValue) {
         EXPECT_EQ(converts, boost::conversion::try_lexical_convert(token, expectedReal));
         EXPECT_TRUE(!converts || std::memcmp(&real, &expectedReal, sizeof real) == 0 ||
                     (std::isnan(real) && std::isnan(expectedReal)));
+    }
+}
+
+TEST(NumberConversion, ShortRealsRoundLikeLexicalCast) {
+    // Plain reals around the fast road's edges: integers near 2^24 in their digits, up to
+    // eleven decimals, either sign.
+    std::uint64_t seed = 7;
+    const auto random = [&seed](std::uint64_t below) {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        return (seed >> 33) % below;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t digits = random(2) == 0 ? random(100000000) : 16777200 + random(40);
+        std::string token = std::to_string(digits);
+        const std::size_t decimals = std::min<std::size_t>(random(12), token.size() + 3);
+        token.insert(0, decimals + 1 > token.size() ? decimals + 1 - token.size() : 0, '0');
+        if (decimals > 0) {
+            token.insert(token.size() - decimals, ".");
+        }
+        if (random(2) == 0) {
+            token.insert(0, "-");
+        }
+        SCOPED_TRACE(token);
+        float real = 0.0f;
+        float expected = 0.0f;
+        ASSERT_TRUE(Vexmor::levelloader::toFloat(token, real));
+        ASSERT_TRUE(boost::conversion::try_lexical_convert(token, expected));
+        ASSERT_EQ(std::memcmp(&real, &expected, sizeof real), 0);
     }
 }
