@@ -6,6 +6,17 @@
 
 namespace Vexmor::physics {
 
+namespace {
+
+// Only the main thread makes and releases bodies.
+std::size_t liveBodies = 0;
+
+} // namespace
+
+std::size_t OwnedRigidBody::liveCount() {
+    return liveBodies;
+}
+
 OwnedRigidBody::OwnedRigidBody(float mass, btCollisionShape* shape, const btTransform& start,
                                std::unique_ptr<BodyTag> bodyTag)
     : motionState(std::make_unique<btDefaultMotionState>(start)), tag(std::move(bodyTag)) {
@@ -16,6 +27,7 @@ OwnedRigidBody::OwnedRigidBody(float mass, btCollisionShape* shape, const btTran
     const btRigidBody::btRigidBodyConstructionInfo info(mass, motionState.get(), shape, inertia);
     body = std::make_unique<btRigidBody>(info);
     body->setUserPointer(tag.get());
+    ++liveBodies;
 }
 
 OwnedRigidBody::~OwnedRigidBody() {
@@ -23,6 +35,7 @@ OwnedRigidBody::~OwnedRigidBody() {
     tag.reset();
     body.reset();
     motionState.reset();
+    --liveBodies;
 }
 
 } // namespace Vexmor::physics

@@ -4,6 +4,7 @@
 
 #include <LinearMath/btTransform.h>
 
+#include <cstddef>
 #include <memory>
 
 class btCollisionShape;
@@ -23,6 +24,9 @@ public:
     ~OwnedRigidBody();
     OwnedRigidBody(const OwnedRigidBody&) = delete;
     OwnedRigidBody& operator=(const OwnedRigidBody&) = delete;
+
+    // How many bodies exist right now, over every level and world.
+    static std::size_t liveCount();
 
     btRigidBody* get() const { return body.get(); }
     btDefaultMotionState* getMotionState() const { return motionState.get(); }

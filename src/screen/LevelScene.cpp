@@ -41,7 +41,11 @@ LevelScene::LevelScene() {
     projection = glm::frustum(-right, right, -top, top, nearPlane, farPlane);
 }
 
-LevelScene::~LevelScene() = default;
+// The members would go in reverse order of declaration, the bodies before the worlds that
+// still hold them; close releases them in an order that is safe.
+LevelScene::~LevelScene() {
+    close();
+}
 
 void LevelScene::createShadowMap() {
     depthBuffer = std::make_unique<engine::framebuffer::DepthbufferManager>();

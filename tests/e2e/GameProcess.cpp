@@ -4,12 +4,15 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <signal.h>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -36,11 +39,32 @@ GameProcess::~GameProcess() {
     fs::remove(consoleFile, ignored);
 }
 
+void GameProcess::setEnvironment(const std::string& name, const std::string& value) {
+    environment.push_back(name + "=" + value);
+}
+
 void GameProcess::start() {
     display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         throw std::runtime_error("no X display for the end-to-end test");
     }
+    // Made before the fork: the child only calls what is safe there.
+    const auto overridden = [this](const char* entry) {
+        const std::string_view name(entry, std::strcspn(entry, "="));
+        return std::any_of(environment.begin(), environment.end(), [name](const std::string& own) {
+            return own.compare(0, own.find('='), name) == 0;
+        });
+    };
+    std::vector<char*> childEnvironment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!overridden(*entry)) {
+            childEnvironment.push_back(*entry);
+        }
+    }
+    for (std::string& entry : environment) {
+        childEnvironment.push_back(entry.data());
+    }
+    childEnvironment.push_back(nullptr);
     pid = fork();
     if (pid == 0) {
         const int console = open(consoleFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -51,7 +75,8 @@ void GameProcess::start() {
         if (chdir(workingDirectory.c_str()) != 0) {
             _exit(126);
         }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+        execve(program.c_str(), arguments, childEnvironment.data());
         _exit(127);
     }
 }

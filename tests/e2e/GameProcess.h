@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 // Xlib stays out of this header: its macros clash with GoogleTest.
 struct _XDisplay;
@@ -20,6 +21,8 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
+    // Set in the game's environment, over the test's own, when it starts.
+    void setEnvironment(const std::string& name, const std::string& value);
     void start();
     // The game's window, found by its process id; 0 when none showed up in time.
     XWindowId waitForWindow(std::chrono::milliseconds timeout);
@@ -43,6 +46,7 @@ private:
     std::filesystem::path workingDirectory;
     std::filesystem::path program;
     std::filesystem::path consoleFile;
+    std::vector<std::string> environment;
     pid_t pid = -1;
     _XDisplay* display = nullptr;
     XWindowId window = 0;

@@ -133,3 +133,19 @@ TEST(GroundContact, OnlyThePlayerSetsTheFlagAndNothingClearsIt) {
     world.stepSimulation(frame);
     EXPECT_TRUE(groundContactSeen());
 }
+
+TEST(OwnedRigidBody, CountsTheBodiesAliveAcrossWorlds) {
+    const std::size_t before = OwnedRigidBody::liveCount();
+    btSphereShape shape(0.5f);
+    {
+        OwnedRigidBody ball(1.0f, &shape, at({0.0f, 0.0f, 0.0f}));
+        auto wall = std::make_unique<OwnedRigidBody>(0.0f, &shape, at({2.0f, 0.0f, 0.0f}));
+        EXPECT_EQ(OwnedRigidBody::liveCount(), before + 2);
+        PhysicsWorld world;
+        world.addRigidBody(ball.get());
+        wall.reset();
+        EXPECT_EQ(OwnedRigidBody::liveCount(), before + 1) << "a world holds no count of its own";
+        world.removeRigidBody(ball.get());
+    }
+    EXPECT_EQ(OwnedRigidBody::liveCount(), before);
+}
