@@ -81,8 +81,11 @@ void Model::doDrawing(RenderContext& context) {
     glBindVertexArray(vertexArray.get());
 
     if (chosen->uniformSpecs) {
-        for (const UniformSpec& spec : *chosen->uniformSpecs) {
-            const GLint location = glGetUniformLocation(chosen->handle, spec.name.c_str());
+        const std::vector<UniformSpec>& specs = *chosen->uniformSpecs;
+        const std::vector<std::int32_t>& locations = chosen->getUniformLocations();
+        for (std::size_t index = 0; index < specs.size(); ++index) {
+            const UniformSpec& spec = specs[index];
+            const GLint location = locations[index];
             if (location == -1) {
                 continue;
             }

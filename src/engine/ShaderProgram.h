@@ -11,15 +11,23 @@ namespace Vexmor::engine {
 // A linked GL program together with the uniforms it consumes, in binding order.
 class ShaderProgram {
 public:
+    // Asks the linked program where each of the uniforms lives.
     ShaderProgram(std::uint32_t handle, std::unique_ptr<std::vector<UniformSpec>> uniformSpecs);
     // Deletes the GL program.
     ~ShaderProgram();
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
 
+    // The location of each of `uniformSpecs`, in the same order; -1 where the program does
+    // not use the uniform. Empty without a list.
+    const std::vector<std::int32_t>& getUniformLocations() const { return uniformLocations; }
+
     // Null when the program was loaded without a list.
     std::unique_ptr<std::vector<UniformSpec>> uniformSpecs;
     std::uint32_t handle;
+
+private:
+    std::vector<std::int32_t> uniformLocations;
 };
 
 } // namespace Vexmor::engine

@@ -1,5 +1,6 @@
 #include "LevelObjectGl.h"
 #include "common/CoutCapture.h"
+#include "common/GeneratedLevel.h"
 
 #include "gameobject/Door.h"
 #include "gameobject/DoorFrame.h"
@@ -202,33 +203,14 @@ TEST_F(BlockObjectsGl, EachBallItemGivesEachEraItsOwnRollingBall) {
 
 TEST_F(BlockObjectsGl, ALargeLevelLoadsQuickly) {
     // 64 x 8 x 64: three storeys of open floor with pillars, stairs and doors between.
-    std::ostringstream text;
-    text << "xDim 64\nyDim 8\nzDim 64\nplayer 1 1 1\n";
-    int named = 0;
-    for (int y : {1, 3, 5}) {
-        for (int x = 1; x < 63; ++x) {
-            for (int z = 1; z < 63; ++z) {
-                if (x % 8 == 4 && z % 8 == 4) {
-                    continue; // pillar
-                }
-                if (x % 16 == 8 && z % 16 == 8) {
-                    text << "door " << x << " " << y << " " << z << " " << (x + z) % 4 << "\n";
-                } else if (x % 16 == 2 && z % 16 == 2) {
-                    text << "stair " << x << " " << y << " " << z << " 0 " << (x / 16) % 5 << "\n";
-                } else {
-                    text << "air " << x << " " << y << " " << z << "\n";
-                }
-                ++named;
-            }
-        }
-    }
+    const GeneratedLevel generated = generateLevel(64, 8, 64);
     const auto start = std::chrono::steady_clock::now();
-    const LevelData level = load(text.str());
+    const LevelData level = load(generated.text);
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
     const std::size_t objects = level.darkObjects.size() + level.brightObjects.size();
-    std::cout << "64 x 8 x 64 level with " << named << " named cells: " << objects << " objects, "
-              << level.darkBodies.size() + level.brightBodies.size() << " bodies, loaded in "
-              << seconds.count() << " s" << std::endl;
+    std::cout << "64 x 8 x 64 level with " << generated.namedCells << " named cells: " << objects
+              << " objects, " << level.darkBodies.size() + level.brightBodies.size()
+              << " bodies, loaded in " << seconds.count() << " s" << std::endl;
     EXPECT_GT(objects, 20000u);
     EXPECT_LT(seconds.count(), 3.0) << "well under a second on a developer machine";
 }

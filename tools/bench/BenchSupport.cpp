@@ -1,0 +1,64 @@
+#include "BenchSupport.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+namespace Vexmor::bench {
+
+bool BenchWindow::open() {
+    if (!window.initialise()) {
+        std::cerr << "GLFW can't start: is there a display (run under xvfb-run)?" << std::endl;
+        return false;
+    }
+    platform::Window::Settings settings;
+    settings.visible = false;
+    if (!window.open(settings)) {
+        std::cerr << "Can't open an OpenGL 3.3 core window" << std::endl;
+        return false;
+    }
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        std::cerr << "Can't initialise GLEW" << std::endl;
+        return false;
+    }
+    // The same stray error the game reads away after glewInit.
+    glGetError();
+    return true;
+}
+
+WorkingDirectory::WorkingDirectory(const std::filesystem::path& directory)
+    : previous(std::filesystem::current_path()) {
+    std::filesystem::current_path(directory);
+}
+
+WorkingDirectory::~WorkingDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous, ignored);
+}
+
+QuietConsole::QuietConsole() : previous(std::cout.rdbuf(captured.rdbuf())) {}
+
+QuietConsole::~QuietConsole() {
+    std::cout.rdbuf(previous);
+}
+
+double percentile(std::vector<double> samples, double fraction) {
+    if (samples.empty()) {
+        return 0.0;
+    }
+    const auto rank = static_cast<std::size_t>(
+        std::ceil(fraction * static_cast<double>(samples.size())));
+    const std::size_t index = std::clamp<std::size_t>(rank, 1, samples.size()) - 1;
+    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(index),
+                     samples.end());
+    return samples[index];
+}
+
+std::filesystem::path shippedData() {
+    return VEXMOR_DATA_DIR;
+}
+
+} // namespace Vexmor::bench

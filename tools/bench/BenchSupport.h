@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Window.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace Vexmor::bench {
+
+// The game's 1024 x 768 window with its OpenGL 3.3 core context, hidden, made current and
+// with GLEW set up as the game does it.
+class BenchWindow {
+public:
+    // False, with the reason on standard error, when there is no display or no context.
+    bool open();
+    platform::Window& get() { return window; }
+
+private:
+    platform::Window window;
+};
+
+// Runs in `directory` while it lives, as the game runs in its data directory.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& directory);
+    ~WorkingDirectory();
+    WorkingDirectory(const WorkingDirectory&) = delete;
+    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path previous;
+};
+
+// Keeps the game's console lines out of the benchmark's table while it lives.
+class QuietConsole {
+public:
+    QuietConsole();
+    ~QuietConsole();
+    QuietConsole(const QuietConsole&) = delete;
+    QuietConsole& operator=(const QuietConsole&) = delete;
+
+    std::string text() const { return captured.str(); }
+
+private:
+    std::ostringstream captured;
+    std::streambuf* previous;
+};
+
+// The nearest-rank percentile (0 < fraction <= 1) of the samples; 0 for none.
+double percentile(std::vector<double> samples, double fraction);
+
+// The shipped data directory this build was configured with.
+std::filesystem::path shippedData();
+
+} // namespace Vexmor::bench
