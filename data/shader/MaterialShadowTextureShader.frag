@@ -20,14 +20,12 @@ uniform float fogTimer;
 
 out vec4 fragColor;
 
-const float GAMMA = 2.2;
 
 // Cool and very low: unlit walls stay readable without washing out the lamp.
 const vec3 AMBIENT = vec3(0.020, 0.023, 0.032);
 const vec3 LAMP_COLOR = vec3(1.0, 0.87, 0.68) * 2.0;
 // Light the lamp throws back off nearby walls, so shadows close by are not black.
 const float LAMP_BOUNCE = 0.025;
-const float SHININESS = 24.0;
 const float SPECULAR_STRENGTH = 0.25;
 
 // tan(22.5 degrees): the lamp's frustum is 45 degrees square.
@@ -107,13 +105,13 @@ float valueNoise(vec3 p) {
 float fbm(vec3 p) {
     float sum = 0.0;
     float amplitude = 0.5;
-    for (int octave = 0; octave < 4; ++octave) {
+    for (int octave = 0; octave < 3; ++octave) {
         sum += amplitude * valueNoise(p);
         // Odd scale and a shift per octave hide the lattice.
         p = p * 2.03 + vec3(17.1, 3.7, 9.3);
         amplitude *= 0.5;
     }
-    return sum / 0.9375;
+    return sum / 0.875;
 }
 
 // Fog density pattern in 0..1 at a world point: noise that turns around the player,
@@ -126,8 +124,9 @@ float fogSwirl(vec3 point, float scale) {
     float s = sin(angle);
     offset.xz = mat2(c, s, -s, c) * offset.xz;
     vec3 q = (cameraPosition.xyz + offset) * scale + vec3(0.0, -fogTimer * 0.3, 0.0);
-    vec2 fold = vec2(fbm(q + vec3(0.0, 0.0, fogTimer * 0.15)),
-                     fbm(q + vec3(5.2, 1.3, -fogTimer * 0.15)));
+    // A coarse fold of two plain noises is enough to make the cloud roll into itself.
+    vec2 fold = vec2(valueNoise(q * 0.5 + vec3(0.0, 0.0, fogTimer * 0.15)),
+                     valueNoise(q * 0.5 + vec3(5.2, 1.3, -fogTimer * 0.15)));
     return fbm(q + vec3(fold.x, 0.0, fold.y) * 2.0);
 }
 
@@ -154,13 +153,16 @@ vec3 applyFog(vec3 color) {
 
     vec3 fog = mix(FOG_DEEP, FOG_BRIGHT, smoothstep(0.25, 0.85, swirl));
     float pulse = 0.5 + 0.5 * sin(fogTimer * 2.3 + swirl * 6.2831853);
-    fog += FOG_GLOW * pow(swirl, 4.0) * (0.3 + 0.4 * pulse);
+    float swirl2 = swirl * swirl;
+    fog += FOG_GLOW * swirl2 * swirl2 * (0.3 + 0.4 * pulse);
     return mix(color, fog, density);
 }
 
 void main() {
     vec4 texel = texture(colorTexture, texCoord);
-    vec3 albedo = pow(texel.rgb, vec3(GAMMA));
+    // Gamma 2 instead of 2.2: a square and a square root cost a fraction of pow on a
+    // software rasteriser and look the same.
+    vec3 albedo = texel.rgb * texel.rgb;
 
     vec3 toLamp = lightPosition.xyz - worldPosition;
     float lampDistance = length(toLamp);
@@ -175,7 +177,12 @@ void main() {
     float lamp = attenuation * coneTerm() * (nDotL > 0.0 ? shadowTerm(nDotL) : 0.0);
 
     vec3 h = normalize(l + v);
-    float specular = nDotL > 0.0 ? pow(max(dot(n, h), 0.0), SHININESS) * SPECULAR_STRENGTH : 0.0;
+    // The 24th power by squaring.
+    float nDotH = max(dot(n, h), 0.0);
+    float nDotH3 = nDotH * nDotH * nDotH;
+    float nDotH6 = nDotH3 * nDotH3;
+    float nDotH24 = nDotH6 * nDotH6 * nDotH6 * nDotH6;
+    float specular = nDotL > 0.0 ? nDotH24 * SPECULAR_STRENGTH : 0.0;
 
     vec3 color = albedo * (AMBIENT + LAMP_COLOR * (LAMP_BOUNCE * attenuation + nDotL * lamp)) +
                  LAMP_COLOR * specular * lamp;
@@ -186,5 +193,5 @@ void main() {
 
     // Up to half a step of noise before quantising breaks up banding in the dark falloff.
     float dither = (hash(vec3(gl_FragCoord.xy, 7.0)) - 0.5) / 255.0;
-    fragColor = vec4(pow(color, vec3(1.0 / GAMMA)) + dither, texel.a);
+    fragColor = vec4(sqrt(max(color, vec3(0.0))) + dither, texel.a);
 }

@@ -1,5 +1,10 @@
 #include "BenchSupport.h"
 
+#include "engine/ModelLibrary.h"
+#include "engine/ShaderLibrary.h"
+#include "physics/CollisionShapeLibrary.h"
+#include "sound/SoundLibrary.h"
+
 #include <GL/glew.h>
 
 #include <algorithm>
@@ -27,6 +32,14 @@ bool BenchWindow::open() {
     // The same stray error the game reads away after glewInit.
     glGetError();
     return true;
+}
+
+BenchWindow::~BenchWindow() {
+    sound::SoundLibrary::destroyInstance();
+    engine::ModelLibrary::destroyInstance();
+    engine::ShaderLibrary::destroyInstance();
+    physics::CollisionShapeLibrary::destroyInstance();
+    window.terminate();
 }
 
 WorkingDirectory::WorkingDirectory(const std::filesystem::path& directory)

@@ -15,8 +15,14 @@ namespace Vexmor::bench {
 // with GLEW set up as the game does it.
 class BenchWindow {
 public:
+    BenchWindow() = default;
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
     // False, with the reason on standard error, when there is no display or no context.
     bool open();
+    // Releases the libraries' GL objects, sounds and shapes while the context still exists,
+    // then the window.
+    ~BenchWindow();
     platform::Window& get() { return window; }
 
 private:
