@@ -1,6 +1,7 @@
 #include "engine/TextureLibrary.h"
 
 #include "app/RenderSettings.h"
+#include "engine/AnisotropyLimit.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
 
@@ -33,7 +34,9 @@ float TextureLibrary::maxAnisotropy() {
     GLfloat maximum = 0.0f;
     glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maximum);
     std::cout << "GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT=" << maximum << std::endl;
-    return maximum;
+    const GLubyte* renderer = glGetString(GL_RENDERER);
+    return usableAnisotropy(maximum,
+                            renderer != nullptr ? reinterpret_cast<const char*>(renderer) : "");
 }
 
 TextureLibrary::Image TextureLibrary::loadImage(const std::string& name) {

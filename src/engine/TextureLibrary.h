@@ -34,7 +34,8 @@ public:
 
 private:
     TextureLibrary() = default;
-    // The largest anisotropy the driver allows, logged; 0 without the extension.
+    // The largest anisotropy the driver allows, logged; 0 without the extension. Textures
+    // get it, limited on a software rasteriser.
     static float maxAnisotropy();
 
     // Never deleted: textures live as long as the context, across levels, and the
