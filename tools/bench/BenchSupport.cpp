@@ -52,12 +52,6 @@ WorkingDirectory::~WorkingDirectory() {
     std::filesystem::current_path(previous, ignored);
 }
 
-QuietConsole::QuietConsole() : previous(std::cout.rdbuf(captured.rdbuf())) {}
-
-QuietConsole::~QuietConsole() {
-    std::cout.rdbuf(previous);
-}
-
 double percentile(std::vector<double> samples, double fraction) {
     if (samples.empty()) {
         return 0.0;

@@ -3,9 +3,6 @@
 #include "platform/Window.h"
 
 #include <filesystem>
-#include <iosfwd>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,21 +36,6 @@ public:
 
 private:
     std::filesystem::path previous;
-};
-
-// Keeps the game's console lines out of the benchmark's table while it lives.
-class QuietConsole {
-public:
-    QuietConsole();
-    ~QuietConsole();
-    QuietConsole(const QuietConsole&) = delete;
-    QuietConsole& operator=(const QuietConsole&) = delete;
-
-    std::string text() const { return captured.str(); }
-
-private:
-    std::ostringstream captured;
-    std::streambuf* previous;
 };
 
 // The nearest-rank percentile (0 < fraction <= 1) of the samples; 0 for none.

@@ -4,6 +4,7 @@
 // glFinish, so the rasteriser's work is counted), with view-frustum culling on and off.
 
 #include "BenchSupport.h"
+#include "common/CoutCapture.h"
 
 #include "app/RenderSettings.h"
 #include "platform/ActiveInput.h"
@@ -78,7 +79,7 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
         platform::setActiveInput(&input);
         NoNextLevel changer;
         screen::LevelManager level(levelFile, &changer);
-        bench::QuietConsole quiet;
+        CoutCapture quiet;
         level.init();
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_CULL_FACE);

@@ -3,6 +3,7 @@
 // that comes to per cell of the grid.
 
 #include "BenchSupport.h"
+#include "common/CoutCapture.h"
 #include "common/GeneratedLevel.h"
 
 #include "levelloader/LevelLoader.h"
@@ -58,7 +59,7 @@ void loadLevel(benchmark::State& state, const std::string& file) {
     levelloader::LevelData warmUp;
     {
         // The first load also reads the models; the benchmark is about the level itself.
-        bench::QuietConsole quiet;
+        CoutCapture quiet;
         warmUp = levelloader::LevelLoader("levels\\" + file).loadLevel();
     }
     const double cells = static_cast<double>(warmUp.xDim) * warmUp.yDim * warmUp.zDim;
@@ -71,7 +72,7 @@ void loadLevel(benchmark::State& state, const std::string& file) {
     for (auto _ : state) {
         std::optional<levelloader::LevelData> level;
         {
-            bench::QuietConsole quiet;
+            CoutCapture quiet;
             level = levelloader::LevelLoader("levels\\" + file).loadLevel();
         }
         state.PauseTiming();
