@@ -57,7 +57,7 @@ const BadInput badInputs[] = {
     {"LevelWithANegativeDimension", levelFile, "xDim 3\nyDim 3\nzDim -3\nplayer 1 1 1\n",
      levelFault("A dimension must not be negative!"), Ending::FatalAfterPause, 5},
     {"LevelWithABadNumber", levelFile, "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\nair 1 one 1\n",
-     levelFault("Invalid number 'one' in line 4!"), Ending::FatalAfterPause, 5},
+     levelFault("Invalid number 'one' in line 5!"), Ending::FatalAfterPause, 5},
     {"LevelCutInThePlayerLine", levelFile, "xDim 3\nyDim 3\nzDim 3\nplayer 1 1",
      levelFault("'player' needs three coordinates!"), Ending::FatalAfterPause, 5},
     {"LevelCutToNothing", levelFile, "",
