@@ -112,13 +112,18 @@ TEST_F(LevelFiles, EveryFatalFaultHasItsMessage) {
     EXPECT_EQ(failure("player 1 1 1\nxDim 3\nyDim 3\nzDim 3\n"), dims);
     EXPECT_EQ(failure("xDim 3\nyDim 3\n"), dims);
     EXPECT_EQ(failure(""), dims);
-    EXPECT_EQ(failure("xDim 3\nyDim 3 4\nzDim 3\n"), "A dimension tag must contain only one param!");
-    EXPECT_EQ(failure("xDim 3\nxDim 3\nzDim 3\nplayer 1 1 1\n"), "Not all Dimensions are initialized!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3 4\nzDim 3\n"),
+              "A dimension tag must contain only one param!");
+    EXPECT_EQ(failure("xDim 3\nxDim 3\nzDim 3\nplayer 1 1 1\n"),
+              "Not all Dimensions are initialized!");
     EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\n"), "'player' must be the the 2nd argument!");
-    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nair 1 1 1\n"), "'player' must be the the 2nd argument!");
-    EXPECT_EQ(failure("xDim 3\nyDim -1\nzDim 3\nplayer 1 1 1\n"), "A dimension must not be negative!");
+    EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nair 1 1 1\n"),
+              "'player' must be the the 2nd argument!");
+    EXPECT_EQ(failure("xDim 3\nyDim -1\nzDim 3\nplayer 1 1 1\n"),
+              "A dimension must not be negative!");
     EXPECT_EQ(failure("xDim 3\nyDim 3\nzDim 3\nplayer 1 1\n"), "'player' needs three coordinates!");
-    EXPECT_EQ(failure("xDim 4096\nyDim 4096\nzDim 4096\nplayer 1 1 1\n"), "The level is too large!");
+    EXPECT_EQ(failure("xDim 4096\nyDim 4096\nzDim 4096\nplayer 1 1 1\n"),
+              "The level is too large!");
 }
 
 TEST_F(LevelFiles, LevelsOfMoreThanFourMebicellsAreRefused) {
@@ -142,16 +147,15 @@ TEST_F(LevelFiles, ANumberThatIsNoNumberIsFatalWithItsLine) {
 }
 
 TEST_F(LevelFiles, RefusedLinesAreReportedAndSkipped) {
-    const Parsed parsed = parse(header3 +
-                                "Air 1 1 1\n"
-                                "wall 1 1 1\n"
-                                "air 1 1\n"
-                                "ball 1\n"
-                                "air 1 1 1\n"
-                                "door 1 1 1\n"
-                                "air 3 1 1\n"
-                                "stair -1 0 0\n"
-                                "ball 7 7 7\n");
+    const Parsed parsed = parse(header3 + "Air 1 1 1\n"
+                                          "wall 1 1 1\n"
+                                          "air 1 1\n"
+                                          "ball 1\n"
+                                          "air 1 1 1\n"
+                                          "door 1 1 1\n"
+                                          "air 3 1 1\n"
+                                          "stair -1 0 0\n"
+                                          "ball 7 7 7\n");
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.warnings,
               "Skipping unknown Token 'Air'...\n"
@@ -207,8 +211,7 @@ TEST_F(LevelFiles, ALevelWithoutCellsBuildsNothingHoweverLongItsOtherSides) {
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.header.yDim, 2147483647);
     EXPECT_TRUE(parsed.entries.empty());
-    EXPECT_EQ(parsed.warnings,
-              "[Warn] LevelLoader: Block 'air' lies outside the level at 0|0|0\n");
+    EXPECT_EQ(parsed.warnings, "[Warn] LevelLoader: Block 'air' lies outside the level at 0|0|0\n");
 }
 
 TEST_F(LevelFiles, AMissingFileIsReportedThenFailsOnItsDimensions) {
