@@ -45,7 +45,7 @@ const UvRect chairMetal{{0.0f, 0.0f}, {1.0f, 0.5f}};
 
 LatheOptions podOptions(const UvRect& band) {
     LatheOptions options;
-    options.segments = 48;
+    options.segments = 24;
     options.uv = band;
     options.uRepeat = 2.0f;
     return options;
@@ -56,7 +56,7 @@ LatheOptions podOptions(const UvRect& band) {
 Mesh capsuleRight() {
     std::vector<ProfilePoint> outer{{podRadius, 0.0f, true}};
     std::vector<ProfilePoint> inner{{0.0f, sideX - shellThickness}};
-    constexpr int samples = 10;
+    constexpr int samples = 5;
     for (int i = 1; i <= samples; ++i) {
         const float x = sideX * static_cast<float>(i) / samples;
         outer.push_back({shellRadius(x), x, i == samples});
