@@ -78,29 +78,28 @@ bool shortReal(std::string_view token, float& value) {
     const bool negative = at != end && *at == '-';
     at += negative ? 1 : 0;
     std::uint64_t mantissa = 0;
-    int exponent = 0;
-    const char* digits = at;
-    for (; at != end && isDigit(*at); ++at) {
-        mantissa = 10 * mantissa + static_cast<std::uint64_t>(*at - '0');
-        if (mantissa > largest) {
-            return false;
-        }
-    }
-    if (at == digits) {
-        return false;
-    }
-    if (at != end && *at == '.') {
-        const char* fraction = ++at;
+    // How many digits were taken into the mantissa; -1 once it passes 2^24.
+    const auto takeDigits = [&at, end, &mantissa]() -> int {
+        const char* first = at;
         for (; at != end && isDigit(*at); ++at) {
             mantissa = 10 * mantissa + static_cast<std::uint64_t>(*at - '0');
             if (mantissa > largest) {
-                return false;
+                return -1;
             }
         }
-        if (at == fraction) {
+        return static_cast<int>(at - first);
+    };
+    if (takeDigits() <= 0) {
+        return false;
+    }
+    int exponent = 0;
+    if (at != end && *at == '.') {
+        ++at;
+        const int decimals = takeDigits();
+        if (decimals <= 0) {
             return false;
         }
-        exponent = -static_cast<int>(at - fraction);
+        exponent = -decimals;
     }
     if (at != end || exponent < -10) {
         return false;
