@@ -58,22 +58,22 @@ float shadowTerm(float nDotL) {
         return 1.0;
     }
 
-    // A box three texels wide that slides smoothly across texel borders: each tap is a
+    // A box two texels wide that slides smoothly across texel borders: each tap is a
     // hard depth comparison, the outer row and column are weighted by how far the box
     // reaches into them.
-    vec2 texelPosition = coord.xy * mapSize - 0.5;
+    vec2 texelPosition = coord.xy * mapSize - 1.0;
     vec2 base = floor(texelPosition);
     vec2 reach = texelPosition - base;
-    vec4 weightX = vec4(1.0 - reach.x, 1.0, 1.0, reach.x);
-    vec4 weightY = vec4(1.0 - reach.y, 1.0, 1.0, reach.y);
+    vec3 weightX = vec3(1.0 - reach.x, 1.0, reach.x);
+    vec3 weightY = vec3(1.0 - reach.y, 1.0, reach.y);
     float lit = 0.0;
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            vec2 tap = (base + vec2(x - 1, y - 1) + 0.5) / mapSize;
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            vec2 tap = (base + vec2(x, y) + 0.5) / mapSize;
             lit += weightX[x] * weightY[y] * texture(shadowMap, vec3(tap, coord.z));
         }
     }
-    return lit / 9.0;
+    return lit / 4.0;
 }
 
 // How much of the lamp's cone reaches this point, SPILL outside the cone.
@@ -85,20 +85,35 @@ float coneTerm() {
     return mix(SPILL, 1.0, 1.0 - smoothstep(CONE_INNER, CONE_OUTER, radius));
 }
 
-float hash(vec3 p) {
-    p = fract(p * 0.1031);
-    p += dot(p, p.zyx + 31.32);
-    return fract((p.x + p.y) * p.z);
+// Lattice hash to 0..1 in a handful of integer operations (a multiply-xorshift mix): far
+// cheaper per corner on a software rasteriser than hashing with floating-point fractions.
+float mixHash(uint key) {
+    key ^= key >> 15;
+    key *= 0x2c1b3c6du;
+    key ^= key >> 12;
+    key *= 0x297a2d39u;
+    key ^= key >> 15;
+    return float(int(key >> 8)) * (1.0 / 16777216.0);
 }
+
+// Each axis adds its own odd multiple to a corner's key, so the eight corners of a cell
+// share three products.
+const uvec3 LATTICE = uvec3(0x8da6b343u, 0xd8163841u, 0xcb1ab31fu);
 
 float valueNoise(vec3 p) {
     vec3 cell = floor(p);
-    vec3 f = fract(p);
+    vec3 f = p - cell;
     f = f * f * (3.0 - 2.0 * f);
-    float bottom = mix(mix(hash(cell), hash(cell + vec3(1, 0, 0)), f.x),
-                       mix(hash(cell + vec3(0, 1, 0)), hash(cell + vec3(1, 1, 0)), f.x), f.y);
-    float top = mix(mix(hash(cell + vec3(0, 0, 1)), hash(cell + vec3(1, 0, 1)), f.x),
-                    mix(hash(cell + vec3(0, 1, 1)), hash(cell + vec3(1, 1, 1)), f.x), f.y);
+    uvec3 low = uvec3(ivec3(cell)) * LATTICE;
+    uvec3 high = low + LATTICE;
+    uint bottom0 = low.y + low.z;
+    uint bottom1 = high.y + low.z;
+    uint top0 = low.y + high.z;
+    uint top1 = high.y + high.z;
+    float bottom = mix(mix(mixHash(low.x + bottom0), mixHash(high.x + bottom0), f.x),
+                       mix(mixHash(low.x + bottom1), mixHash(high.x + bottom1), f.x), f.y);
+    float top = mix(mix(mixHash(low.x + top0), mixHash(high.x + top0), f.x),
+                    mix(mixHash(low.x + top1), mixHash(high.x + top1), f.x), f.y);
     return mix(bottom, top, f.z);
 }
 
@@ -124,10 +139,9 @@ float fogSwirl(vec3 point, float scale) {
     float s = sin(angle);
     offset.xz = mat2(c, s, -s, c) * offset.xz;
     vec3 q = (cameraPosition.xyz + offset) * scale + vec3(0.0, -fogTimer * 0.3, 0.0);
-    // A coarse fold of two plain noises is enough to make the cloud roll into itself.
-    vec2 fold = vec2(valueNoise(q * 0.5 + vec3(0.0, 0.0, fogTimer * 0.15)),
-                     valueNoise(q * 0.5 + vec3(5.2, 1.3, -fogTimer * 0.15)));
-    return fbm(q + vec3(fold.x, 0.0, fold.y) * 2.0);
+    // A slow sine warp makes the cloud roll into itself.
+    vec3 fold = sin(q.zxy * 0.6 + vec3(fogTimer * 0.15, 1.7, -fogTimer * 0.15));
+    return fbm(q + vec3(fold.x, 0.0, fold.z) * 1.2);
 }
 
 vec3 applyFog(vec3 color) {
@@ -192,6 +206,7 @@ void main() {
     }
 
     // Up to half a step of noise before quantising breaks up banding in the dark falloff.
-    float dither = (hash(vec3(gl_FragCoord.xy, 7.0)) - 0.5) / 255.0;
+    uint pixel = uint(gl_FragCoord.x) * LATTICE.x + uint(gl_FragCoord.y) * LATTICE.y;
+    float dither = (mixHash(pixel) - 0.5) / 255.0;
     fragColor = vec4(sqrt(max(color, vec3(0.0))) + dither, texel.a);
 }

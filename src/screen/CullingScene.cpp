@@ -5,6 +5,7 @@
 
 #include <glm/geometric.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vexmor::screen {
@@ -70,11 +71,23 @@ void CullingScene::draw(engine::RenderContext& context) {
     if (!context.lookup("cameraTransform", value) || value == nullptr) {
         return;
     }
-    buildPlanes(*static_cast<const glm::mat4*>(value));
+    const glm::mat4& camera = *static_cast<const glm::mat4*>(value);
+    buildPlanes(camera);
+    const glm::vec3 apex(camera[3]);
+    visible.clear();
     for (engine::GameObject* object : objects) {
-        if (reaches(object->getWorldPosition(), object->getRadius())) {
-            object->render(context);
+        const glm::vec3 centre = object->getWorldPosition();
+        const float radius = object->getRadius();
+        if (reaches(centre, radius)) {
+            visible.push_back({glm::distance(apex, centre) - radius, object});
         }
+    }
+    // Nearest surfaces first, so the depth test turns hidden pixels away before they are
+    // shaded rather than after.
+    std::sort(visible.begin(), visible.end(),
+              [](const Visible& a, const Visible& b) { return a.distance < b.distance; });
+    for (const Visible& entry : visible) {
+        entry.object->render(context);
     }
 }
 

@@ -101,7 +101,7 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
 
             const auto renderStart = std::chrono::steady_clock::now();
             glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             level.render();
             glFinish();
             renders.push_back(millisecondsSince(renderStart));
