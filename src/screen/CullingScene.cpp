@@ -5,7 +5,6 @@
 
 #include <glm/geometric.hpp>
 
-#include <algorithm>
 #include <cmath>
 
 namespace Vexmor::screen {
@@ -71,23 +70,11 @@ void CullingScene::draw(engine::RenderContext& context) {
     if (!context.lookup("cameraTransform", value) || value == nullptr) {
         return;
     }
-    const glm::mat4& camera = *static_cast<const glm::mat4*>(value);
-    buildPlanes(camera);
-    const glm::vec3 apex(camera[3]);
-    visible.clear();
+    buildPlanes(*static_cast<const glm::mat4*>(value));
     for (engine::GameObject* object : objects) {
-        const glm::vec3 centre = object->getWorldPosition();
-        const float radius = object->getRadius();
-        if (reaches(centre, radius)) {
-            visible.push_back({glm::distance(apex, centre) - radius, object});
+        if (reaches(object->getWorldPosition(), object->getRadius())) {
+            object->render(context);
         }
-    }
-    // Nearest surfaces first, so the depth test turns hidden pixels away before they are
-    // shaded rather than after.
-    std::sort(visible.begin(), visible.end(),
-              [](const Visible& a, const Visible& b) { return a.distance < b.distance; });
-    for (const Visible& entry : visible) {
-        entry.object->render(context);
     }
 }
 

@@ -35,14 +35,7 @@ private:
     void buildPlanes(const glm::mat4& camera);
     bool reaches(const glm::vec3& centre, float radius) const;
 
-    struct Visible {
-        float distance;
-        engine::GameObject* object;
-    };
-
     std::vector<engine::GameObject*> objects;
-    // Kept between frames so that drawing allocates nothing once it has grown.
-    std::vector<Visible> visible;
     float nearHeight;
     float farHeight;
     float nearWidth;

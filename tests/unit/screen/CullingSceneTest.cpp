@@ -1,11 +1,9 @@
-#include "screen/CullingScene.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
+#include "screen/CullingScene.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
-
-#include <vector>
 
 using Vexmor::engine::GameObject;
 using Vexmor::engine::RenderContext;
@@ -15,19 +13,12 @@ namespace {
 
 class Ball : public GameObject {
 public:
-    Ball(const glm::vec3& at, float size, std::vector<const Ball*>* drawn = nullptr)
-        : GameObject(glm::translate(glm::mat4(1.0f), at)), drawn(drawn) {
+    Ball(const glm::vec3& at, float size) : GameObject(glm::translate(glm::mat4(1.0f), at)) {
         radius = size;
     }
     void onUpdate(double /*seconds*/) override {}
-    void render(RenderContext& /*context*/) override {
-        ++renders;
-        if (drawn != nullptr) {
-            drawn->push_back(this);
-        }
-    }
+    void render(RenderContext& /*context*/) override { ++renders; }
     int renders = 0;
-    std::vector<const Ball*>* drawn;
 };
 
 } // namespace
@@ -76,30 +67,4 @@ TEST(CullingScene, TheSidesFollowTheCameraAndTheWiderHorizontalView) {
     EXPECT_TRUE(scene.isVisible(turned, {15, 0, 0}, 0.0f));
     EXPECT_FALSE(scene.isVisible(turned, {-5, 0, 0}, 0.0f));
     EXPECT_FALSE(scene.isVisible(turned, {5, 0, -10}, 0.0f));
-}
-
-TEST(CullingScene, DrawsTheNearestSurfacesFirstWhereverTheCameraStands) {
-    std::vector<const Ball*> drawn;
-    Ball far({0, 0, -20}, 0.5f, &drawn);
-    Ball near({1, 0, -3}, 0.5f, &drawn);
-    // Its centre lies beyond the middle ball, but its surface is nearer.
-    Ball large({0, 0, -12}, 6.0f, &drawn);
-    Ball middle({0, 1, -8}, 0.5f, &drawn);
-    CullingScene scene;
-    for (Ball* ball : {&far, &near, &large, &middle}) {
-        scene.add(ball);
-    }
-
-    glm::mat4 camera(1.0f);
-    RenderContext context;
-    context.set("cameraTransform", &camera);
-    scene.draw(context);
-    EXPECT_EQ(drawn, (std::vector<const Ball*>{&near, &large, &middle, &far}));
-
-    // From the far side, looking back, the order turns round.
-    camera = glm::translate(glm::mat4(1.0f), glm::vec3(0, 0, -25)) *
-             glm::rotate(glm::mat4(1.0f), glm::radians(180.0f), glm::vec3(0, 1, 0));
-    drawn.clear();
-    scene.draw(context);
-    EXPECT_EQ(drawn, (std::vector<const Ball*>{&far, &large, &middle, &near}));
 }
