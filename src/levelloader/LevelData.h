@@ -37,6 +37,8 @@ struct LevelData {
     InteractableList brightInteractables;
     InteractableList darkInteractables;
     std::vector<gameobject::LevelEnder*> levelEnders;
+    // In grid units: every cell the sight passes through (the named blocks; rock closes).
+    std::vector<glm::ivec3> openCells;
 };
 
 } // namespace Vexmor::levelloader

@@ -15,7 +15,12 @@ public:
     explicit LevelDataSink(LevelData& level) : level(level) {}
 
     void itemCreated(Item& item) override { item.addToLevel(level); }
-    void blockCreated(BlockObject& block) override { block.addToLevel(level); }
+    void blockCreated(BlockObject& block) override {
+        block.addToLevel(level);
+        if (!block.isSolid()) {
+            level.openCells.emplace_back(block.x, block.y, block.z);
+        }
+    }
 
 private:
     LevelData& level;

@@ -2,6 +2,7 @@
 
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
+#include "screen/CellVisibility.h"
 
 #include <glm/geometric.hpp>
 
@@ -65,14 +66,16 @@ bool CullingScene::reaches(const glm::vec3& centre, float radius) const {
     return true;
 }
 
-void CullingScene::draw(engine::RenderContext& context) {
+void CullingScene::draw(engine::RenderContext& context, const CellVisibility* cells) {
     const void* value = nullptr;
     if (!context.lookup("cameraTransform", value) || value == nullptr) {
         return;
     }
     buildPlanes(*static_cast<const glm::mat4*>(value));
     for (engine::GameObject* object : objects) {
-        if (reaches(object->getWorldPosition(), object->getRadius())) {
+        const glm::vec3 centre = object->getWorldPosition();
+        const float radius = object->getRadius();
+        if (reaches(centre, radius) && (cells == nullptr || cells->sees(centre, radius))) {
             object->render(context);
         }
     }

@@ -13,6 +13,8 @@ class RenderContext;
 
 namespace Vexmor::screen {
 
+class CellVisibility;
+
 // One era's objects, drawn only when their bounding sphere reaches into the view frustum
 // of the context's "cameraTransform" (45 degrees high, 4:3, from 0.1 to 30 units).
 class CullingScene {
@@ -24,7 +26,8 @@ public:
 
     // Not owned; null entries are left out.
     void add(engine::GameObject* object);
-    void draw(engine::RenderContext& context);
+    // With `cells`, objects in cells the camera cannot see into are left out as well.
+    void draw(engine::RenderContext& context, const CellVisibility* cells = nullptr);
     // Whether a sphere reaches into the frustum of a camera with this world matrix;
     // touching a plane counts as inside.
     bool isVisible(const glm::mat4& camera, const glm::vec3& centre, float radius);

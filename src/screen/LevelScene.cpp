@@ -10,6 +10,7 @@
 #include "physics/PhysicsWorld.h"
 #include "platform/ActiveInput.h"
 #include "platform/Console.h"
+#include "screen/CellVisibility.h"
 #include "screen/CullingScene.h"
 
 #include <GL/glew.h>
@@ -70,6 +71,8 @@ void LevelScene::adopt(levelloader::LevelData&& level) {
     brightObjects = std::move(levelData.brightObjects);
     darkInteractables = levelData.darkInteractables;
     brightInteractables = levelData.brightInteractables;
+    cellVisibility = std::make_unique<CellVisibility>(levelData.xDim, levelData.yDim,
+                                                      levelData.zDim, levelData.openCells);
 }
 
 void LevelScene::createWorldsAndPlayer() {
@@ -164,9 +167,10 @@ void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
     mainPass(bright, lightView, fogDistance, fogTimer);
 }
 
-void LevelScene::drawScene(bool bright, engine::RenderContext& context) {
+void LevelScene::drawScene(bool bright, engine::RenderContext& context,
+                           const CellVisibility* cells) {
     if (app::renderSettings().viewFrustumCulling) {
-        (bright ? brightCullingScene : darkCullingScene)->draw(context);
+        (bright ? brightCullingScene : darkCullingScene)->draw(context, cells);
         return;
     }
     for (const auto& object : getObjects(bright)) {
@@ -221,7 +225,13 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
     mainContext.set("fogDistance", &frameFogDistance);
     mainContext.set("cameraPosition", glm::value_ptr(cameraPosition));
     mainContext.set("fogTimer", &frameFogTimer);
-    drawScene(bright, mainContext);
+    // Without culling everything is drawn anyway, so there is nothing to look for.
+    CellVisibility* cells =
+        app::renderSettings().viewFrustumCulling ? cellVisibility.get() : nullptr;
+    if (cells != nullptr) {
+        cells->lookFrom(cameraTransform, CullingScene::farDistance);
+    }
+    drawScene(bright, mainContext, cells);
 }
 
 void LevelScene::close() {
@@ -229,6 +239,7 @@ void LevelScene::close() {
     darkWorld.reset();
     brightCullingScene.reset();
     darkCullingScene.reset();
+    cellVisibility.reset();
     darkObjects.clear();
     brightObjects.clear();
     player.reset();

@@ -21,6 +21,7 @@ class PhysicsWorld;
 
 namespace Vexmor::screen {
 
+class CellVisibility;
 class CullingScene;
 
 // What every screen that plays a level holds: both eras' objects, bodies and worlds, the
@@ -74,7 +75,10 @@ private:
     void placeLight();
     // Hands the last sample to the player, then samples ground contact every 0.05 s.
     void sampleGround(double seconds);
-    void drawScene(bool bright, engine::RenderContext& context);
+    // Through the culling scenes when culling is on, then also leaving out what the
+    // camera cannot see into when `cells` is given.
+    void drawScene(bool bright, engine::RenderContext& context,
+                   const CellVisibility* cells = nullptr);
     void shadowPass(bool bright, const glm::mat4& lightView);
     void mainPass(bool bright, const glm::mat4& lightView, float fogDistance, float fogTimer);
 
@@ -87,6 +91,8 @@ private:
     std::unique_ptr<CullingScene> brightCullingScene;
     std::unique_ptr<engine::framebuffer::DepthbufferManager> depthBuffer;
     std::unique_ptr<CullingScene> darkCullingScene;
+    // Which cells the camera sees into, looked for again every main pass.
+    std::unique_ptr<CellVisibility> cellVisibility;
     levelloader::LevelData levelData;
     glm::mat4 lightCamera{1.0f};
     double groundSampleTimer = 0.1;

@@ -115,6 +115,10 @@ TEST_F(LevelManagerGl, InitReportsItsStepsAndBuildsBothEras) {
     EXPECT_FALSE(inWorld(true));
     EXPECT_TRUE(input.isCursorDisabled());
     EXPECT_EQ(input.getCursorPosition(), glm::ivec2(400, 300));
+    // Every named cell lets the sight through, in x, y, z order; the rock round them not.
+    EXPECT_EQ(level->getScene().getLevelData().openCells,
+              (std::vector<glm::ivec3>{
+                  {1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {2, 1, 2}, {2, 1, 3}}));
 
     level->close();
     initialised = false;

@@ -1,6 +1,7 @@
+#include "screen/CullingScene.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
-#include "screen/CullingScene.h"
+#include "screen/CellVisibility.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
@@ -67,4 +68,30 @@ TEST(CullingScene, TheSidesFollowTheCameraAndTheWiderHorizontalView) {
     EXPECT_TRUE(scene.isVisible(turned, {15, 0, 0}, 0.0f));
     EXPECT_FALSE(scene.isVisible(turned, {-5, 0, 0}, 0.0f));
     EXPECT_FALSE(scene.isVisible(turned, {5, 0, -10}, 0.0f));
+}
+
+TEST(CullingScene, WithTheCellsLeavesOutWhatRockHidesInsideTheView) {
+    // Two corridors side by side along z, two cells apart, rock between them; the camera
+    // stands at the south end of the left one and looks north.
+    std::vector<glm::ivec3> open;
+    for (int z = 0; z < 8; ++z) {
+        open.emplace_back(0, 0, z);
+        open.emplace_back(2, 0, z);
+    }
+    Vexmor::screen::CellVisibility cells(3, 1, 8, open);
+    const glm::mat4 camera = glm::translate(glm::mat4(1.0f), glm::vec3(1.25f, 1.25f, 18.75f));
+    cells.lookFrom(camera, CullingScene::farDistance);
+
+    Ball ahead({1.25f, 1.25f, 6.25f}, 0.5f);
+    Ball besideBehindRock({6.25f, 1.25f, 6.25f}, 0.5f);
+    CullingScene scene;
+    scene.add(&ahead);
+    scene.add(&besideBehindRock);
+    RenderContext context;
+    context.set("cameraTransform", &camera);
+    scene.draw(context, &cells);
+    EXPECT_EQ(ahead.renders, 1);
+    EXPECT_EQ(besideBehindRock.renders, 0);
+    scene.draw(context);
+    EXPECT_EQ(besideBehindRock.renders, 1) << "in the view, so drawn without the cells";
 }

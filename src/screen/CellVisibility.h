@@ -1,0 +1,50 @@
+#pragma once
+
+#include <glm/mat4x4.hpp>
+#include <glm/vec3.hpp>
+
+#include <cstdint>
+#include <vector>
+
+namespace Vexmor::screen {
+
+// Which cells of a level the camera can see into: rays cast across the view walk the grid
+// through open cells until rock stops them. A cell beside an open cell that a ray crossed
+// counts as seen too, so the panels on its faces and whatever shows through a sliver
+// between two rays are kept. Outside the grid is rock.
+class CellVisibility {
+public:
+    static constexpr float cellSize = 2.5f;
+    // Rays across the view, each way; the outermost run along the view's edges.
+    static constexpr int columns = 64;
+    static constexpr int rows = 48;
+
+    // Open cells in grid units; any outside the dimensions are left out.
+    CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_t zDim,
+                   const std::vector<glm::ivec3>& openCells);
+
+    // Looks again from a camera (its world matrix) with the view of the culling scene:
+    // 45 degrees high, 4:3, out to `farDistance`. A camera that stands outside the open
+    // cells (in rock, outside the grid) sees everything until it is back.
+    void lookFrom(const glm::mat4& camera, float farDistance);
+    // Whether any cell that a bounding sphere reaches into was seen at the last look.
+    // Spheres wider than two cells, or centred outside the grid, count as seen.
+    bool sees(const glm::vec3& centre, float radius) const;
+
+private:
+    static glm::ivec3 cellOf(const glm::vec3& point);
+    bool inside(const glm::ivec3& cell) const;
+    std::size_t index(const glm::ivec3& cell) const;
+    bool isOpen(const glm::ivec3& cell) const;
+    void markAround(const glm::ivec3& cell);
+    void castRay(const glm::vec3& origin, const glm::vec3& direction, float farDistance);
+
+    glm::ivec3 dimensions;
+    std::vector<bool> open;
+    // A cell was seen at the last look when its stamp equals `look`; no clearing per look.
+    std::vector<std::uint32_t> seenAt;
+    std::uint32_t look = 0;
+    bool seesEverything = true;
+};
+
+} // namespace Vexmor::screen

@@ -1,0 +1,128 @@
+#include "GlDataDirectory.h"
+#include "GlTestWindow.h"
+
+#include "Soak.h"
+#include "common/CoutCapture.h"
+
+#include "app/RenderSettings.h"
+#include "engine/ModelLibrary.h"
+#include "engine/ShaderLibrary.h"
+#include "physics/CollisionShapeLibrary.h"
+#include "platform/ActiveInput.h"
+#include "platform/ScriptedInput.h"
+#include "screen/LevelManager.h"
+#include "sound/SoundLibrary.h"
+
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+using namespace Vexmor;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int width = 1024;
+constexpr int height = 768;
+
+// The shipped data in a temporary working directory, drawn into the game's window.
+class CullingGl : public GlTestWindow {
+protected:
+    void SetUp() override {
+        GlTestWindow::SetUp();
+        data = std::make_unique<GlDataDirectory>();
+        for (const char* folder : {"levels", "models", "img", "sound"}) {
+            fs::create_directory_symlink(fs::path(VEXMOR_DATA_DIR) / folder, data->path() / folder);
+        }
+    }
+
+    void TearDown() override {
+        app::renderSettings() = app::RenderSettings{};
+        data.reset();
+        sound::SoundLibrary::destroyInstance();
+        engine::ModelLibrary::destroyInstance();
+        engine::ShaderLibrary::destroyInstance();
+        physics::CollisionShapeLibrary::destroyInstance();
+        GlTestWindow::TearDown();
+    }
+
+    std::unique_ptr<GlDataDirectory> data;
+};
+
+std::vector<unsigned char> renderFrame(screen::LevelManager& level, bool culling) {
+    app::renderSettings().viewFrustumCulling = culling;
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    level.render();
+    std::vector<unsigned char> pixels(width * height * 3);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+int litPixels(const std::vector<unsigned char>& rgb) {
+    int lit = 0;
+    for (std::size_t i = 0; i < rgb.size(); i += 3) {
+        lit += (rgb[i] | rgb[i + 1] | rgb[i + 2]) != 0 ? 1 : 0;
+    }
+    return lit;
+}
+
+int differingPixels(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+    int differing = 0;
+    for (std::size_t i = 0; i < a.size(); i += 3) {
+        differing += (a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2]) ? 1 : 0;
+    }
+    return differing;
+}
+
+} // namespace
+
+// Culling may only leave out what cannot be seen: on every level, from views all round
+// the start and along a walk through an era switch, the frame with culling is the frame
+// without it, pixel for pixel.
+TEST_F(CullingGl, LeavesOutNothingThatShowsOnAnyLevel) {
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_MULTISAMPLE);
+    for (const std::string& levelFile : soak::listedLevels("levels\\levels.ini")) {
+        platform::ScriptedInput input;
+        platform::setActiveInput(&input);
+        soak::NoNextLevel changer;
+        screen::LevelManager level(levelFile, &changer);
+        CoutCapture quiet;
+        level.init();
+        EXPECT_FALSE(level.getScene().getLevelData().openCells.empty()) << levelFile;
+
+        int compared = 0;
+        for (int frame = 0; frame < 240; ++frame) {
+            // A turn on the spot, then a walk that slowly bends, with the era key on the way.
+            if (frame < 80) {
+                input.moveCursor({-9, 0});
+            } else if (frame % 2 == 0) {
+                input.moveCursor({-2, 0});
+            }
+            if (frame == 80) {
+                input.press('W');
+            } else if (frame == 120) {
+                input.press('T');
+            } else if (frame == 125) {
+                input.release('T');
+            }
+            level.update(1.0 / 60.0);
+            if (frame % 12 == 0) {
+                const auto culled = renderFrame(level, true);
+                const auto whole = renderFrame(level, false);
+                EXPECT_EQ(differingPixels(culled, whole), 0) << levelFile << ", frame " << frame;
+                EXPECT_GT(litPixels(whole), width * height / 2) << levelFile << ", frame " << frame;
+                ++compared;
+            }
+        }
+        EXPECT_EQ(compared, 20);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << levelFile;
+        level.close();
+        platform::setActiveInput(nullptr);
+    }
+}
