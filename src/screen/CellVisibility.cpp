@@ -1,5 +1,7 @@
 #include "screen/CellVisibility.h"
 
+#include "screen/CullingScene.h"
+
 #include <glm/common.hpp>
 #include <glm/geometric.hpp>
 
@@ -11,8 +13,8 @@ namespace Vexmor::screen {
 
 namespace {
 
-constexpr float aspect = 4.0f / 3.0f;
-const float halfHeight = std::tan(22.5f * 0.0174533f);
+const float halfHeight = std::tan(CullingScene::halfAngleDegrees * 0.0174533f);
+const float halfWidth = halfHeight * CullingScene::aspect;
 
 } // namespace
 
@@ -31,7 +33,10 @@ CellVisibility::CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_
 }
 
 glm::ivec3 CellVisibility::cellOf(const glm::vec3& point) {
-    return glm::ivec3(glm::floor(point / cellSize));
+    // Far outside any grid, but still an integer: something flung out of the level
+    // must not overflow the conversion.
+    constexpr float limit = 1.0e9f;
+    return glm::ivec3(glm::clamp(glm::floor(point / cellSize), -limit, limit));
 }
 
 bool CellVisibility::inside(const glm::ivec3& cell) const {
@@ -78,7 +83,7 @@ void CellVisibility::lookFrom(const glm::mat4& camera, float farDistance) {
     for (int row = 0; row <= rows; ++row) {
         const float v = (2.0f * float(row) / float(rows) - 1.0f) * halfHeight;
         for (int column = 0; column <= columns; ++column) {
-            const float u = (2.0f * float(column) / float(columns) - 1.0f) * halfHeight * aspect;
+            const float u = (2.0f * float(column) / float(columns) - 1.0f) * halfWidth;
             const glm::vec3 direction = forward + right * u + up * v;
             // The view ends at a plane, so rays towards its edges reach further.
             const float length = glm::length(direction);

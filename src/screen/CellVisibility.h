@@ -23,8 +23,8 @@ public:
     CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_t zDim,
                    const std::vector<glm::ivec3>& openCells);
 
-    // Looks again from a camera (its world matrix) with the view of the culling scene:
-    // 45 degrees high, 4:3, out to `farDistance`. A camera that stands outside the open
+    // Looks again from a camera (its world matrix) with the view of the culling scene,
+    // out to `farDistance`. A camera that stands outside the open
     // cells (in rock, outside the grid) sees everything until it is back.
     void lookFrom(const glm::mat4& camera, float farDistance);
     // Whether any cell that a bounding sphere reaches into was seen at the last look.

@@ -12,8 +12,6 @@ namespace Vexmor::screen {
 
 namespace {
 
-constexpr float aspect = 1.3333334f;
-
 glm::vec4 planeThrough(const glm::vec3& normal, const glm::vec3& point) {
     return {normal, -glm::dot(normal, point)};
 }
@@ -21,7 +19,7 @@ glm::vec4 planeThrough(const glm::vec3& normal, const glm::vec3& point) {
 } // namespace
 
 CullingScene::CullingScene() {
-    const float slope = std::tan(22.5f * 0.0174533f);
+    const float slope = std::tan(halfAngleDegrees * 0.0174533f);
     nearHeight = 2.0f * slope * nearDistance;
     farHeight = 2.0f * slope * farDistance;
     nearWidth = nearHeight * aspect;

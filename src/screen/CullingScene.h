@@ -21,6 +21,8 @@ class CullingScene {
 public:
     static constexpr float nearDistance = 0.1f;
     static constexpr float farDistance = 30.0f;
+    static constexpr float halfAngleDegrees = 22.5f;
+    static constexpr float aspect = 1.3333334f;
 
     CullingScene();
 

@@ -124,6 +124,7 @@ TEST(CellVisibility, SeesEverythingWhenItCannotTell) {
     // Spheres wider than two cells and centres outside the grid are always drawn.
     EXPECT_TRUE(cells.sees(centreOf(1, 0), 2.1f * cell));
     EXPECT_TRUE(cells.sees(centreOf(1, -3), 0.1f));
+    EXPECT_TRUE(cells.sees(glm::vec3(1.0e20f, -3.0e19f, 0.0f), 0.5f)) << "flung far away";
     // Open cells given outside the dimensions are ignored, not written.
     CellVisibility clipped(2, 1, 2, {{0, 0, 0}, {5, 0, 0}, {-1, 0, 0}});
     clipped.lookFrom(cameraAt(0, 0), 30.0f);
