@@ -15,7 +15,8 @@ namespace Vexmor::screen {
 class CellVisibility {
 public:
     static constexpr float cellSize = 2.5f;
-    // Rays across the view, each way; the outermost run along the view's edges.
+    // Steps between the rays across the view, each way: the outermost rays run along the
+    // view's edges, so there is one ray more than steps (65 x 49).
     static constexpr int columns = 64;
     static constexpr int rows = 48;
 
@@ -23,9 +24,9 @@ public:
     CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_t zDim,
                    const std::vector<glm::ivec3>& openCells);
 
-    // Looks again from a camera (its world matrix) with the view of the culling scene,
-    // out to `farDistance`. A camera that stands outside the open
-    // cells (in rock, outside the grid) sees everything until it is back.
+    // Looks again from a camera (its world matrix) with the view of the culling scene, out
+    // to `farDistance`. A camera that stands outside the open cells (in rock, outside the
+    // grid) sees everything until it is back.
     void lookFrom(const glm::mat4& camera, float farDistance);
     // Whether any cell that a bounding sphere reaches into was seen at the last look.
     // Spheres wider than two cells, or centred outside the grid, count as seen.
