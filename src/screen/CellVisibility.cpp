@@ -1,5 +1,6 @@
 #include "screen/CellVisibility.h"
 
+#include "engine/Degrees.h"
 #include "screen/CullingScene.h"
 
 #include <glm/common.hpp>
@@ -13,7 +14,7 @@ namespace Vexmor::screen {
 
 namespace {
 
-const float halfHeight = std::tan(CullingScene::halfAngleDegrees * 0.0174533f);
+const float halfHeight = std::tan(engine::radians(CullingScene::halfAngleDegrees));
 const float halfWidth = halfHeight * CullingScene::aspect;
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "screen/CullingScene.h"
 
+#include "engine/Degrees.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
 #include "screen/CellVisibility.h"
@@ -19,7 +20,7 @@ glm::vec4 planeThrough(const glm::vec3& normal, const glm::vec3& point) {
 } // namespace
 
 CullingScene::CullingScene() {
-    const float slope = std::tan(halfAngleDegrees * 0.0174533f);
+    const float slope = std::tan(engine::radians(halfAngleDegrees));
     nearHeight = 2.0f * slope * nearDistance;
     farHeight = 2.0f * slope * farDistance;
     nearWidth = nearHeight * aspect;
