@@ -43,7 +43,9 @@ Player::Player(const glm::vec3& start, platform::Input& input) : input(input) {
 
 Player::~Player() = default;
 
-btRigidBody* Player::getBody() const { return body->get(); }
+btRigidBody* Player::getBody() const {
+    return body->get();
+}
 
 const glm::mat4& Player::getCameraMatrix() {
     if (camera.dirty) {
@@ -52,7 +54,7 @@ const glm::mat4& Player::getCameraMatrix() {
     return *camera.matrix;
 }
 
-void Player::update(double seconds) {
+void Player::update(double /*seconds*/) {
     const glm::ivec2 cursor = input.getCursorPosition();
     input.setCursorPosition(cursorHome);
     const glm::ivec2 turn = cursorHome - cursor;
@@ -67,23 +69,14 @@ void Player::update(double seconds) {
         direction /= length;
     }
 
-    const float step = static_cast<float>(seconds) * impulsePerSecond;
-    glm::vec3 impulse(direction.x * step, 0.0f, direction.y * step);
+    push = glm::vec3(direction.x, 0.0f, direction.y) * impulsePerSecond;
     if (input.isKeyDown(platform::key::LeftShift)) {
-        impulse *= 1.5f;
+        push *= 1.5f;
     }
     const bool jumpDown = input.isKeyDown(platform::key::Space);
-    // One press lifts in two consecutive frames.
     if (!jumpKeyWasDown && jumpDown && jumpStage == 0) {
-        impulse.y = jumpImpulse;
-        jumpStage = 1;
-    } else if (jumpStage == 1) {
-        impulse.y = jumpImpulse;
-        jumpStage = 2;
-    } else if (jumpStage >= 2) {
-        jumpStage = 0;
+        jumpPending = true;
     }
-    applyMovement(impulse.x, impulse.y, impulse.z);
 
     btTransform placed;
     body->getMotionState()->getWorldTransform(placed);
@@ -105,6 +98,22 @@ void Player::update(double seconds) {
         pitch = 274.9f;
     }
     jumpKeyWasDown = jumpDown;
+}
+
+void Player::tick(float seconds) {
+    glm::vec3 impulse = push * seconds;
+    // One press lifts in two consecutive sub-steps.
+    if (jumpPending) {
+        impulse.y = jumpImpulse;
+        jumpStage = 1;
+        jumpPending = false;
+    } else if (jumpStage == 1) {
+        impulse.y = jumpImpulse;
+        jumpStage = 2;
+    } else if (jumpStage >= 2) {
+        jumpStage = 0;
+    }
+    applyMovement(impulse.x, impulse.y, impulse.z);
 }
 
 void Player::applyMovement(float x, float y, float z) {

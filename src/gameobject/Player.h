@@ -33,8 +33,13 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
+    // Reads the keys and the mouse once a frame: turns the camera, sets what the next
+    // sub-steps push, and follows the body with the eye.
     void update(double seconds);
-    // One frame's impulse request: brakes when there is none, pushes only on the ground.
+    // Before each physics sub-step of the world that holds the body: pushes for that
+    // sub-step's time, so speed and jumps do not depend on the frame rate.
+    void tick(float seconds);
+    // One sub-step's impulse request: brakes when there is none, pushes only on the ground.
     void applyMovement(float x, float y, float z);
 
     // The camera's world matrix.
@@ -49,6 +54,10 @@ private:
     engine::Placement camera;
     bool jumpKeyWasDown = false;
     int jumpStage = 0;
+    // Set by a fresh press of space, taken by the next sub-step.
+    bool jumpPending = false;
+    // Horizontal impulse per second of simulated time while the movement keys are held.
+    glm::vec3 push{0.0f};
     platform::Input& input;
 };
 

@@ -49,22 +49,29 @@ void PhysicsWorld::stepSimulation(double seconds) {
     dynamicsWorld->stepSimulation(static_cast<float>(seconds), maxSubSteps, fixedSubStep);
 }
 
+// Both callbacks share the world's user pointer, so each sets it to this world.
 void PhysicsWorld::installGroundContactCallback() {
-    dynamicsWorld->setInternalTickCallback(detectGroundContact, nullptr, false);
+    dynamicsWorld->setInternalTickCallback(detectGroundContact, this, false);
+}
+
+void PhysicsWorld::setPreTickAction(std::function<void(float)> action) {
+    preTickAction = std::move(action);
+    dynamicsWorld->setInternalTickCallback(preTickAction ? runPreTickAction : nullptr, this, true);
+}
+
+void PhysicsWorld::runPreTickAction(btDynamicsWorld* world, btScalar timeStep) {
+    static_cast<PhysicsWorld*>(world->getWorldUserInfo())->preTickAction(timeStep);
 }
 
 std::size_t PhysicsWorld::bodyCount() const {
     return static_cast<std::size_t>(dynamicsWorld->getNumCollisionObjects());
 }
 
+// A body knows its slot in the world that holds it, so this is asked every sub-step.
 bool PhysicsWorld::contains(const btRigidBody* body) const {
     const btCollisionObjectArray& objects = dynamicsWorld->getCollisionObjectArray();
-    for (int i = 0; i < objects.size(); ++i) {
-        if (objects[i] == body) {
-            return true;
-        }
-    }
-    return false;
+    const int index = body->getWorldArrayIndex();
+    return index >= 0 && index < objects.size() && objects[index] == body;
 }
 
 } // namespace Vexmor::physics

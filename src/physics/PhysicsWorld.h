@@ -1,12 +1,16 @@
 #pragma once
 
+#include <LinearMath/btScalar.h>
+
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 class btCollisionDispatcher;
 class btDbvtBroadphase;
 class btDefaultCollisionConfiguration;
 class btDiscreteDynamicsWorld;
+class btDynamicsWorld;
 class btRigidBody;
 class btSequentialImpulseConstraintSolver;
 
@@ -27,16 +31,22 @@ public:
     // behind instead of stalling the game.
     void stepSimulation(double seconds);
     void installGroundContactCallback();
+    // Runs before every fixed sub-step with its length. What pushes a body there moves it
+    // alike at any frame rate, since the sub-steps are the simulation's clock.
+    void setPreTickAction(std::function<void(float)> action);
 
     std::size_t bodyCount() const;
     bool contains(const btRigidBody* body) const;
 
 private:
+    static void runPreTickAction(btDynamicsWorld* world, btScalar timeStep);
+
     std::unique_ptr<btDbvtBroadphase> broadphase;
     std::unique_ptr<btDefaultCollisionConfiguration> configuration;
     std::unique_ptr<btCollisionDispatcher> dispatcher;
     std::unique_ptr<btSequentialImpulseConstraintSolver> solver;
     std::unique_ptr<btDiscreteDynamicsWorld> dynamicsWorld;
+    std::function<void(float)> preTickAction;
 };
 
 } // namespace Vexmor::physics

@@ -86,8 +86,16 @@ void LevelScene::createWorldsAndPlayer() {
     }
     player = std::make_unique<gameobject::Player>(levelData.playerStart, platform::activeInput());
     darkWorld->addRigidBody(player->getBody());
-    darkWorld->installGroundContactCallback();
-    brightWorld->installGroundContactCallback();
+    for (physics::PhysicsWorld* world : {darkWorld.get(), brightWorld.get()}) {
+        world->installGroundContactCallback();
+        // Only the world that holds the player moves him.
+        world->setPreTickAction([this, world](float step) {
+            if (world->contains(player->getBody())) {
+                player->tick(step);
+                sampleGround(step);
+            }
+        });
+    }
 }
 
 void LevelScene::fillCullingScenes() {
@@ -139,7 +147,6 @@ void LevelScene::finishFrame(double seconds, bool lightHeld) {
         placeLight();
     }
     cameraTransform = player->getCameraMatrix();
-    sampleGround(seconds);
     brightWorld->stepSimulation(seconds);
     darkWorld->stepSimulation(seconds);
 }

@@ -48,7 +48,8 @@ public:
     // The first of the era's interactables that the player's reach point is in, or null.
     gameobject::Interactable* interactableInReach(bool bright);
     // The rest of a frame once the screen has acted on its keys: the light follows the
-    // eye unless held, the camera is taken over, the ground is sampled and both worlds step.
+    // eye unless held, the camera is taken over and both worlds step. The player is
+    // pushed and the ground sampled in the sub-steps, so neither follows the frame rate.
     void finishFrame(double seconds, bool lightHeld);
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
@@ -73,7 +74,8 @@ public:
 private:
     // The light rides half a unit above the eye and looks 10 degrees further down.
     void placeLight();
-    // Hands the last sample to the player, then samples ground contact every 0.05 s.
+    // Hands the last sample to the player, then samples ground contact every 0.05 s of
+    // simulated time.
     void sampleGround(double seconds);
     // Through the culling scenes when culling is on, then also leaving out what the
     // camera cannot see into when `cells` is given.

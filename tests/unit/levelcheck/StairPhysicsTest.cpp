@@ -74,6 +74,7 @@ int floorReached(const std::string& level, int era, int walkKey = 'W') {
         gameobject::Player player(header.playerStart, input);
         world.addRigidBody(player.getBody());
         world.installGroundContactCallback();
+        world.setPreTickAction([&player](float step) { player.tick(step); });
         physics::setGroundContactSeen(false);
         bool onGround = false;
         double sampleTimer = 0.1;
@@ -99,6 +100,7 @@ int floorReached(const std::string& level, int era, int walkKey = 'W') {
         player.getBody()->getMotionState()->getWorldTransform(placed);
         reached = static_cast<int>(std::floor(placed.getOrigin().y() / 2.5f));
         world.removeRigidBody(player.getBody());
+        world.setPreTickAction(nullptr);
     }
     for (const auto& body : sink.bodies) {
         world.removeRigidBody(body->get());
