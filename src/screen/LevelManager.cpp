@@ -78,7 +78,13 @@ void LevelManager::update(double seconds) {
     scene.updateObjects(isBright(), seconds);
 
     const bool useDown = input.isKeyDown('E');
-    if (gameobject::Interactable* target = scene.interactableInReach(isBright())) {
+    gameobject::Interactable* target = scene.interactableInReach(isBright());
+    // A machine started before the flip would run on in the era left behind and never end
+    // the level, so it is not offered while the era switches.
+    if (timeSwitcher->isSwitching() && dynamic_cast<gameobject::LevelEnder*>(target) != nullptr) {
+        target = nullptr;
+    }
+    if (target != nullptr) {
         lookingAtInteractable = true;
         if (!useKeyWasDown && useDown) {
             target->interact();

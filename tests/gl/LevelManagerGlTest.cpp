@@ -71,11 +71,21 @@ protected:
         return capture.text();
     }
 
-    void frames(int count, double seconds = 1.0 / 60.0) {
-        CoutCapture quiet;
+    // Returns what the frames printed.
+    std::string frames(int count, double seconds = 1.0 / 60.0) {
+        CoutCapture console;
         for (int i = 0; i < count; ++i) {
             level->update(seconds);
         }
+        return console.text();
+    }
+
+    // A key held for one frame and then let go.
+    std::string tap(int key) {
+        input.press(key);
+        std::string printed = frames(1);
+        input.release(key);
+        return printed + frames(1);
     }
 
     template <typename T> T* first(bool bright) const {
@@ -97,6 +107,23 @@ protected:
     std::unique_ptr<LevelManager> level;
     bool initialised = false;
 };
+
+int count(const std::string& text, const std::string& line) {
+    int found = 0;
+    for (std::size_t at = text.find(line); at != std::string::npos;
+         at = text.find(line, at + line.size())) {
+        ++found;
+    }
+    return found;
+}
+
+const std::string doorUsed = "Player interacted with door!\n";
+const std::string machineUsed = "Player interacted with Timemachine!\n";
+
+// The player starts in front of a time machine, within its reach.
+const char* const machineLevelText = "xDim 4\nyDim 3\nzDim 4\nplayer 1.5 1 2\n"
+                                     "air 2 1 1\nair 1 1 2\nair 2 1 2\n"
+                                     "timemachine 1 1 1 0\n";
 
 } // namespace
 
@@ -148,18 +175,21 @@ TEST_F(LevelManagerGl, TheEraKeyNeedsAFreshPressAndMovesThePlayerBetweenWorlds) 
 }
 
 TEST_F(LevelManagerGl, TheUseKeyActsOnceOnTheInteractableInReach) {
+    input.press('E');
     init();
-    frames(1);
+    EXPECT_EQ(count(frames(5), doorUsed), 0) << "held while loading";
     EXPECT_TRUE(level->isLookingAtInteractable());
     auto* door = first<gameobject::Door>(false);
     ASSERT_NE(door, nullptr);
+    input.release('E');
+    frames(1);
     input.press('E');
-    frames(5);
+    EXPECT_EQ(count(frames(5), doorUsed), 1) << "held for five frames";
     EXPECT_TRUE(door->isOpen());
     input.release('E');
     frames(1);
     input.press('E');
-    frames(1);
+    EXPECT_EQ(count(frames(1), doorUsed), 1);
     EXPECT_FALSE(door->isOpen());
     EXPECT_FALSE(first<gameobject::Door>(true)->isOpen()) << "the other era's door is its own";
 }
@@ -194,6 +224,48 @@ TEST_F(LevelManagerGl, UsingTheTimeMachineEndsTheLevelAndBlocksEraSwitches) {
     EXPECT_EQ(changer.requests, 0);
     frames(60);
     EXPECT_EQ(changer.requests, 1);
+}
+
+// Whichever comes first, the switch or the machine, using the machine once ends the level
+// once, with the sequence running in the era the player sees.
+TEST_F(LevelManagerGl, TheTimeMachineEndsTheLevelOnceWhateverTheOrderOfTheEraKey) {
+    data->write("levels/machine.lvl", machineLevelText);
+    level = std::make_unique<LevelManager>("levels\\machine.lvl", &changer);
+    init();
+    frames(1);
+    ASSERT_TRUE(level->isLookingAtInteractable());
+
+    tap('T');
+    std::string printed;
+    int hintFrames = 0;
+    for (int frame = 0; level->getTimeSwitcher()->isSwitching(); ++frame) {
+        if (frame % 2 == 0) {
+            input.press('E');
+        } else {
+            input.release('E');
+        }
+        printed += frames(1);
+        hintFrames += level->isLookingAtInteractable() ? 1 : 0;
+    }
+    input.release('E');
+    frames(1);
+    EXPECT_EQ(count(printed, machineUsed), 0) << "not offered while the era switches";
+    EXPECT_EQ(hintFrames, 0);
+    EXPECT_FALSE(level->getLevelEndManager()->levelEnding);
+    ASSERT_TRUE(level->isBright());
+    EXPECT_TRUE(level->isLookingAtInteractable());
+
+    EXPECT_EQ(count(tap('E'), machineUsed), 1);
+    EXPECT_TRUE(level->getLevelEndManager()->levelEnding);
+    tap('T');
+    EXPECT_FALSE(level->getTimeSwitcher()->isSwitching()) << "no switch once it runs";
+    EXPECT_TRUE(first<gameobject::TimeMachine>(true)->isActivated());
+    frames(9 * 60);
+    EXPECT_EQ(changer.requests, 0) << "the sequence takes 9.5 s";
+    frames(30);
+    EXPECT_EQ(changer.requests, 1);
+    frames(5 * 60);
+    EXPECT_EQ(changer.requests, 1) << "exactly once";
 }
 
 TEST_F(LevelManagerGl, RendersShadowedFramesHelpAndWireframeWithoutGlErrors) {
