@@ -74,11 +74,15 @@ void Door::onUpdate(double seconds) {
         toBullet(leaf * glm::translate(glm::mat4(1.0f), leafCentre)));
 }
 
+// A fallen door is walked over, not used: it offers nothing to the use key.
 bool Door::isInRange(const glm::vec3& point) {
-    return containsPoint(point);
+    return state != Fallen && containsPoint(point);
 }
 
 void Door::interact() {
+    if (state == Fallen) {
+        return;
+    }
     std::cout << "Player interacted with door!" << std::endl;
     open = !open;
 }

@@ -14,7 +14,7 @@ namespace Vexmor::gameobject {
 
 // The leaf of a door block. The player toggles it; a normal door swings about its hinge
 // at a fixed speed and carries its collision box along, a locked one stays shut and a
-// fallen one lies on the floor without a box.
+// fallen one lies on the floor without a box and cannot be used.
 class Door : public engine::GameObject, public Interactable {
 public:
     enum State : int { Normal = 0, Locked = 1, Fallen = 2 };

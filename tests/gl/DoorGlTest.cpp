@@ -124,7 +124,7 @@ TEST_F(DoorGl, ALockedDoorTogglesButNeverMoves) {
                              placed * translation({0.0f, 0.0f, 1.25f})));
 }
 
-TEST_F(DoorGl, AFallenDoorLiesWithoutABoxAndItsBoundingBodyLiesWithIt) {
+TEST_F(DoorGl, AFallenDoorLiesWithoutABoxAndCannotBeUsed) {
     Door door(placed, 1, Door::Fallen);
     const glm::mat4 lying = placed * translation({-0.2f, -2.4f, -0.3f}) *
                             turn(23.0f, {0.0f, 1.0f, 0.0f}) * turn(-90.0f, {1.0f, 0.0f, 0.0f});
@@ -134,11 +134,19 @@ TEST_F(DoorGl, AFallenDoorLiesWithoutABoxAndItsBoundingBodyLiesWithIt) {
     ASSERT_NE(door.getBoundingBody(), nullptr);
     EXPECT_EQ(boundingOrigin(door), glm::vec3(lying[3]));
 
+    // Its reach would lie under the floor where the player looks down at it; nothing
+    // is offered there, nor where it stood.
+    EXPECT_FALSE(door.isInRange(glm::vec3(lying[3])));
+    EXPECT_FALSE(door.isInRange(glm::vec3(placed[3])));
     CoutCapture console;
     door.interact();
     door.update(2.0);
-    EXPECT_TRUE(door.isOpen());
+    EXPECT_EQ(console.text(), "");
+    EXPECT_FALSE(door.isOpen());
     EXPECT_TRUE(matricesNear(door.getTransform(), lying));
+
+    Door standing(placed, 1, Door::Locked);
+    EXPECT_TRUE(standing.isInRange(glm::vec3(placed[3]))) << "a locked door still answers";
 }
 
 TEST_F(DoorGl, FramesAreCleanInTheBrightErasAndDirtyOtherwise) {
