@@ -89,7 +89,7 @@ TEST_F(FrameLoopGl, EachFunctionKeyFlipsItsOwnSettingAndRetitlesTheWindowAtOnce)
     const std::string& title = window.getTitle();
     EXPECT_EQ(title.rfind("Vexmor | ", 0), 0u) << title;
     EXPECT_NE(title.find(" FPS, AverageFrame "), std::string::npos) << title;
-    EXPECT_EQ(title.substr(title.size() - 17), " | Wireframe-mode") << title;
+    EXPECT_NE(title.find(" | Wireframe-mode", title.size() - 17), std::string::npos) << title;
 
     tap(key::F2);
     EXPECT_FALSE(settings.showFrameStatistics);
