@@ -152,8 +152,10 @@ TEST_F(ShellE2E, F12KeepsEarlierScreenshotsAndTakesTheFreeNumbers) {
     game.tapKey("Escape");
     ASSERT_TRUE(game.waitForExit(20s).has_value());
 
-    EXPECT_EQ(fileText(data.path() / "screenshot0.png"), "from an earlier run");
-    EXPECT_EQ(fileText(data.path() / "screenshot2.png"), "from an earlier run");
+    EXPECT_TRUE(fileText(data.path() / "screenshot0.png") == "from an earlier run")
+        << "screenshot0.png was overwritten";
+    EXPECT_TRUE(fileText(data.path() / "screenshot2.png") == "from an earlier run")
+        << "screenshot2.png was overwritten";
     ASSERT_TRUE(fs::exists(data.path() / "screenshot1.png")) << game.output();
     ASSERT_TRUE(fs::exists(third)) << game.output();
     EXPECT_EQ(readPngHeader(data.path() / "screenshot1.png").width, 1024u);
