@@ -5,10 +5,69 @@
 #include <FreeImage.h>
 #include <GL/glew.h>
 
-#include <string>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <memory>
 #include <vector>
 
 namespace Vexmor::app {
+
+namespace {
+
+struct MemoryDeleter {
+    void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
+};
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Writes the bitmap as a PNG to a new file `name`; the reason it could not, or "" once
+// written. The file is encoded first so a failure to write can say why.
+std::string savePng(FIBITMAP* bitmap, const std::string& name) {
+    const std::unique_ptr<FIMEMORY, MemoryDeleter> memory(FreeImage_OpenMemory());
+    BYTE* bytes = nullptr;
+    DWORD size = 0;
+    if (!memory || !FreeImage_SaveToMemory(FIF_PNG, bitmap, memory.get(), 0) ||
+        !FreeImage_AcquireMemory(memory.get(), &bytes, &size)) {
+        return "the image could not be encoded as PNG";
+    }
+    // "x": never replace a file, even one that appeared since the number was chosen.
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "wbx"));
+    if (!file) {
+        return std::strerror(errno);
+    }
+    if (std::fwrite(bytes, 1, size, file.get()) != size) {
+        return std::strerror(errno);
+    }
+    if (std::fclose(file.release()) != 0) {
+        return std::strerror(errno);
+    }
+    return "";
+}
+
+bool nameTaken(const std::string& name) {
+    std::error_code unreadable;
+    // A dangling link or a directory of that name takes the number as much as a file.
+    return std::filesystem::exists(std::filesystem::symlink_status(name, unreadable));
+}
+
+} // namespace
+
+std::string Screenshot::fileName(int number) {
+    return "screenshot" + std::to_string(number) + ".png";
+}
+
+int Screenshot::firstFreeNumber(int from, const std::function<bool(const std::string&)>& taken) {
+    int number = from;
+    while (taken(fileName(number))) {
+        ++number;
+    }
+    return number;
+}
 
 void Screenshot::take() {
     constexpr int pitch = width * 3;
@@ -16,14 +75,15 @@ void Screenshot::take() {
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
 
-    const std::string name = "screenshot" + std::to_string(counter) + ".png";
+    counter = firstFreeNumber(counter, nameTaken);
+    const std::string name = fileName(counter);
     counter += 1;
 
     const engine::FreeImageBitmap bitmap(FreeImage_ConvertFromRawBits(
         pixels.data(), width, height, pitch, 24, 0xFF0000, 0x00FF00, 0x0000FF, FALSE));
-    if (bitmap) {
-        // A failed save is silent: the game goes on.
-        FreeImage_Save(FIF_PNG, bitmap.get(), name.c_str(), 0);
+    const std::string failure = bitmap ? savePng(bitmap.get(), name) : "no memory for the image";
+    if (!failure.empty()) {
+        std::cout << "[WARN] Could not save screenshot '" << name << "': " << failure << std::endl;
     }
 }
 

@@ -76,11 +76,8 @@ std::uint32_t TextureLibrary::getTextureId(const std::string& name) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_BGRA,
                  GL_UNSIGNED_BYTE, image.pixels);
     glGenerateMipmap(GL_TEXTURE_2D);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    if (anisotropySupported()) {
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, maxAnisotropy());
-    }
+    // The filtering the function keys last chose, not the default: the title names it.
+    applyFilterSettings(app::renderSettings(), anisotropySupported());
     textures.emplace(name, texture);
     return texture;
 }
@@ -91,25 +88,29 @@ void TextureLibrary::applyFilterMode() {
     for (const auto& [name, texture] : textures) {
         glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, texture);
-        GLint minFilter = GL_LINEAR_MIPMAP_LINEAR;
-        if (settings.mipmapMode == 0) {
-            minFilter = GL_NEAREST;
-            // 1.0 is "no anisotropy"; anything lower is rejected by GL.
-            if (anisotropy) {
-                glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, 1.0f);
-            }
-        } else {
-            if (settings.mipmapMode == 1) {
-                minFilter = GL_NEAREST_MIPMAP_NEAREST;
-            }
-            if (anisotropy) {
-                glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, maxAnisotropy());
-            }
-        }
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
-                        settings.textureFilterLinear ? GL_LINEAR : GL_NEAREST);
+        applyFilterSettings(settings, anisotropy);
     }
+}
+
+void TextureLibrary::applyFilterSettings(const app::RenderSettings& settings, bool anisotropy) {
+    GLint minFilter = GL_LINEAR_MIPMAP_LINEAR;
+    if (settings.mipmapMode == 0) {
+        minFilter = GL_NEAREST;
+        // 1.0 is "no anisotropy"; anything lower is rejected by GL.
+        if (anisotropy) {
+            glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, 1.0f);
+        }
+    } else {
+        if (settings.mipmapMode == 1) {
+            minFilter = GL_NEAREST_MIPMAP_NEAREST;
+        }
+        if (anisotropy) {
+            glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, maxAnisotropy());
+        }
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                    settings.textureFilterLinear ? GL_LINEAR : GL_NEAREST);
 }
 
 } // namespace Vexmor::engine

@@ -6,6 +6,10 @@
 #include <map>
 #include <string>
 
+namespace Vexmor::app {
+struct RenderSettings;
+}
+
 namespace Vexmor::engine {
 
 // Every texture of the process, read from its image file on first use and kept for the
@@ -15,7 +19,7 @@ public:
     static TextureLibrary& getInstance();
 
     // The GL texture of the image file `name`, loaded on the first request (which leaves
-    // it bound on unit 0).
+    // it bound on unit 0) with the filtering the render settings ask for.
     std::uint32_t getTextureId(const std::string& name);
     // Re-applies the magnification filter and mipmap mode of the render settings to every
     // texture held.
@@ -37,6 +41,9 @@ private:
     // The largest anisotropy the driver allows, logged; 0 without the extension. Textures
     // get it, limited on a software rasteriser.
     static float maxAnisotropy();
+    // Magnification filter, mipmap mode and anisotropy of the settings, on the texture
+    // bound to unit 0.
+    static void applyFilterSettings(const app::RenderSettings& settings, bool anisotropy);
 
     // Never deleted: textures live as long as the context, across levels, and the
     // context is gone by the time the process ends.

@@ -79,6 +79,7 @@ bool Window::isOpen() const {
 
 void Window::setTitle(const std::string& title) {
     glfwSetWindowTitle(window, title.c_str());
+    shownTitle = title;
 }
 
 void Window::requestClose() {

@@ -34,6 +34,8 @@ public:
     void swapBuffers();
     bool isOpen() const;
     void setTitle(const std::string& title);
+    // What the last setTitle put in the title bar.
+    const std::string& getTitle() const { return shownTitle; }
     // Asks the window to close as if the user had closed it.
     void requestClose();
 
@@ -47,6 +49,7 @@ private:
     bool initialised = false;
     GLFWwindow* window = nullptr;
     std::unique_ptr<GlfwInput> glfwInput;
+    std::string shownTitle;
 };
 
 } // namespace Vexmor::platform

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
@@ -61,6 +62,17 @@ PngSize readPngHeader(const fs::path& file) {
     return {big(16), big(20), head[24], head[25]};
 }
 
+std::string fileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void waitForFile(const fs::path& file) {
+    for (int i = 0; i < 100 && !fs::exists(file); ++i) {
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
 class ShellE2E : public ::testing::Test {
 protected:
     // No levels, but the shaders the winning image needs.
@@ -115,9 +127,7 @@ TEST_F(ShellE2E, F12WritesA1024x768ScreenshotOnRelease) {
 
     const fs::path first = data.path() / "screenshot0.png";
     const fs::path second = data.path() / "screenshot1.png";
-    for (int i = 0; i < 100 && !fs::exists(second); ++i) {
-        std::this_thread::sleep_for(50ms);
-    }
+    waitForFile(second);
     game.tapKey("Escape");
     ASSERT_TRUE(game.waitForExit(20s).has_value());
 
@@ -129,6 +139,46 @@ TEST_F(ShellE2E, F12WritesA1024x768ScreenshotOnRelease) {
     EXPECT_EQ(size.height, 768u);
     EXPECT_EQ(size.bitDepth, 8);
     EXPECT_EQ(size.colourType, 2) << "24-bit RGB";
+}
+
+TEST_F(ShellE2E, F12KeepsEarlierScreenshotsAndTakesTheFreeNumbers) {
+    data.write("screenshot0.png", "from an earlier run");
+    data.write("screenshot2.png", "from an earlier run");
+    startGame();
+    game.tapKey("F12");
+    game.tapKey("F12");
+    const fs::path third = data.path() / "screenshot3.png";
+    waitForFile(third);
+    game.tapKey("Escape");
+    ASSERT_TRUE(game.waitForExit(20s).has_value());
+
+    EXPECT_TRUE(fileText(data.path() / "screenshot0.png") == "from an earlier run")
+        << "screenshot0.png was overwritten";
+    EXPECT_TRUE(fileText(data.path() / "screenshot2.png") == "from an earlier run")
+        << "screenshot2.png was overwritten";
+    ASSERT_TRUE(fs::exists(data.path() / "screenshot1.png")) << game.output();
+    ASSERT_TRUE(fs::exists(third)) << game.output();
+    EXPECT_EQ(readPngHeader(data.path() / "screenshot1.png").width, 1024u);
+    EXPECT_EQ(readPngHeader(third).width, 1024u);
+    EXPECT_FALSE(fs::exists(data.path() / "screenshot4.png"));
+    EXPECT_EQ(game.output().find("[WARN]"), std::string::npos) << game.output();
+}
+
+TEST_F(ShellE2E, AScreenshotThatCannotBeSavedIsReportedAndTheGameGoesOn) {
+    startGame();
+    // Once its directory is gone nothing can be created in it, not even by root.
+    fs::remove_all(data.path());
+    game.tapKey("F12");
+    ASSERT_TRUE(game.waitForOutput(
+        "[WARN] Could not save screenshot 'screenshot0.png': No such file or directory\n", 20s))
+        << game.output();
+    game.tapKey("F12");
+    ASSERT_TRUE(game.waitForOutput("'screenshot1.png'", 20s)) << game.output();
+    game.tapKey("Escape");
+    const auto status = game.waitForExit(20s);
+    ASSERT_TRUE(status.has_value()) << game.output();
+    EXPECT_EQ(*status, 0);
+    expectInOrder(game.output(), shutdownLines);
 }
 
 TEST(ShellStartUpE2E, WithoutADisplayTheStartFailsWithStatusOne) {

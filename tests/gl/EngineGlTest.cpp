@@ -236,6 +236,49 @@ TEST_F(EngineGl, TexturesLoadOnceAs32BitAndFollowTheFilterSettings) {
                   driverMaximum, reinterpret_cast<const char*>(glGetString(GL_RENDERER))));
 }
 
+TEST_F(EngineGl, ATextureLoadedAfterAToggleGetsTheToggledFilters) {
+    TextureLibrary& textures = TextureLibrary::getInstance();
+    auto& settings = Vexmor::app::renderSettings();
+    GLfloat driverMaximum = 0.0f;
+    glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &driverMaximum);
+    const float usable = Vexmor::engine::usableAnisotropy(
+        driverMaximum, reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    struct Case {
+        const char* image;
+        bool linear;
+        int mipmapMode;
+        GLfloat minFilter;
+        GLfloat magFilter;
+        GLfloat anisotropy;
+    };
+    // Names no other test loads, so each is a first load here.
+    for (const Case& toggled :
+         {Case{"img\\late0.png", false, 0, GL_NEAREST, GL_NEAREST, 1.0f},
+          Case{"img\\late1.png", true, 1, GL_NEAREST_MIPMAP_NEAREST, GL_LINEAR, usable},
+          Case{"img\\late2.png", false, 2, GL_LINEAR_MIPMAP_LINEAR, GL_NEAREST, usable}}) {
+        std::string file = toggled.image;
+        file.replace(file.find('\\'), 1, "/");
+        data->writeCheckerPng(file, 8, 0x102030, 0x405060);
+        settings.textureFilterLinear = toggled.linear;
+        settings.mipmapMode = toggled.mipmapMode;
+        GLuint texture = 0;
+        {
+            CoutCapture quiet;
+            textures.applyFilterMode();
+            texture = textures.getTextureId(toggled.image);
+        }
+        glBindTexture(GL_TEXTURE_2D, texture);
+        auto parameter = [](GLenum name) {
+            GLfloat value = 0.0f;
+            glGetTexParameterfv(GL_TEXTURE_2D, name, &value);
+            return value;
+        };
+        EXPECT_EQ(parameter(GL_TEXTURE_MIN_FILTER), toggled.minFilter) << toggled.image;
+        EXPECT_EQ(parameter(GL_TEXTURE_MAG_FILTER), toggled.magFilter) << toggled.image;
+        EXPECT_EQ(parameter(GL_TEXTURE_MAX_ANISOTROPY_EXT), toggled.anisotropy) << toggled.image;
+    }
+}
+
 TEST_F(EngineGl, MeshesGetBuffersOnlyForTheAttributesTheirProgramDeclares) {
     const float positions[] = {0, 0, 0, 1, 0, 0, 0, 1, 0};
     const float uvs[] = {0, 0, 1, 0, 0, 1};

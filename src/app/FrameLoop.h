@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/FrameStatistics.h"
+#include "app/Screenshot.h"
+#include "app/ShellKeys.h"
+#include "platform/Input.h"
+#include "platform/Window.h"
+#include "screen/Screen.h"
+
+#include <array>
+#include <memory>
+
+namespace Vexmor::app {
+
+// The frame loop on the game screen: from creating the screens to releasing them and the
+// process-wide libraries, with the frame statistics in the title and the function keys.
+class FrameLoop {
+public:
+    // Draws into `window`'s context; the keys come from `input`, which the levels read too.
+    FrameLoop(platform::Window& window, platform::Input& input);
+
+    // Creates the screens and lets the game screen read the level list.
+    void startUp();
+    void runFrame();
+    // False once ESC was down or the window closed at the end of a frame.
+    bool isRunning() const { return running; }
+    // Closes the game screen, releases both screens, then the libraries in their order.
+    void shutDown();
+
+private:
+    void actOnShellKey(int key);
+    void refreshTitle(int fps, int millis);
+    void reportGlError();
+
+    platform::Window& window;
+    platform::Input& input;
+    // Index 0 the test screen (never run), index 1 the game screen, current all run long.
+    std::array<std::unique_ptr<screen::Screen>, 2> screens;
+    static constexpr std::size_t currentScreen = 1;
+
+    FrameStatistics statistics;
+    ShellKeys shellKeys;
+    Screenshot screenshot;
+    double lastTime = 0.0;
+    bool running = true;
+    bool firstFrame = true;
+};
+
+} // namespace Vexmor::app
