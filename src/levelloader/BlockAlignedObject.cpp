@@ -41,10 +41,11 @@ glm::mat4 BlockAlignedObject::blockTransform(int orientation) const {
 }
 
 glm::mat4 BlockAlignedObject::orientationRotation(int orientation) const {
-    if (orientation < 1 || orientation > 3) {
+    const int turns = quarterTurns(orientation);
+    if (turns == 0) {
         return glm::mat4(1.0f);
     }
-    return glm::rotate(glm::mat4(1.0f), engine::radians(90.0f * static_cast<float>(orientation)),
+    return glm::rotate(glm::mat4(1.0f), engine::radians(90.0f * static_cast<float>(turns)),
                        glm::vec3(0.0f, 1.0f, 0.0f));
 }
 
@@ -55,7 +56,7 @@ glm::vec3 BlockAlignedObject::centre() const {
 
 float BlockAlignedObject::orientationAngle(int orientation) {
     constexpr float pi = 3.14159265f;
-    switch (orientation) {
+    switch (quarterTurns(orientation)) {
     case 0:
         return 0.0f;
     case 1:
@@ -65,6 +66,10 @@ float BlockAlignedObject::orientationAngle(int orientation) {
     default:
         return 3.0f * pi / 2.0f;
     }
+}
+
+int BlockAlignedObject::quarterTurns(int orientation) {
+    return (orientation % 4 + 4) % 4;
 }
 
 } // namespace Vexmor::levelloader

@@ -32,13 +32,16 @@ public:
     virtual void addToLevel(LevelData& level);
     // Turned about its vertical axis by the orientation, then moved to the cell centre.
     virtual glm::mat4 blockTransform(int orientation) const;
-    // Quarter turns about the up axis for orientations 1 to 3; identity otherwise.
+    // Quarter turns about the up axis, one per step of the orientation.
     virtual glm::mat4 orientationRotation(int orientation) const;
 
     // The centre of the cell in world units.
     glm::vec3 centre() const;
     // The body turn about the up axis for an orientation, in radians.
     static float orientationAngle(int orientation);
+    // The orientation as 0 to 3 quarter turns: modulo 4, so -1 is 3 and 7 is 3. The
+    // drawing and the body both turn by it, so they never disagree.
+    static int quarterTurns(int orientation);
 
     const std::int32_t x;
     const std::int32_t y;

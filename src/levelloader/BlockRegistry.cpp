@@ -6,6 +6,8 @@
 #include "levelloader/blockfactory/TimeMachineBlockFactory.h"
 #include "levelloader/item_factory/BallFactory.h"
 
+#include <utility>
+
 namespace Vexmor::levelloader {
 
 BlockRegistry::BlockRegistry() {
@@ -16,8 +18,7 @@ BlockRegistry::BlockRegistry() {
     itemFactories.push_back(std::make_unique<item_factory::BallFactory>());
 }
 
-bool BlockRegistry::place(const Tokens& tokens, BlockGrid& grid, LevelSink& sink,
-                          const ParseContext& context) {
+bool BlockRegistry::place(const Tokens& tokens, BlockGrid& grid, const ParseContext& context) {
     const std::string& tag = tokens.front();
     for (const auto& factory : blockFactories) {
         if (!factory->handles(tag)) {
@@ -44,11 +45,15 @@ bool BlockRegistry::place(const Tokens& tokens, BlockGrid& grid, LevelSink& sink
             continue;
         }
         if (std::unique_ptr<Item> item = factory->create(tokens, context)) {
-            sink.itemCreated(*item);
+            items.push_back({std::move(item), tag, context.numbers.line()});
         }
         return true;
     }
     return false;
+}
+
+std::vector<PendingItem> BlockRegistry::takeItems() {
+    return std::exchange(items, {});
 }
 
 } // namespace Vexmor::levelloader

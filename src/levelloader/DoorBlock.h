@@ -26,6 +26,9 @@ public:
     // The door state for an era: 0 opens, 1 locked, 2 fallen.
     static int doorState(int doorKind, int era);
 
+    // A new body for the frame, the same in both eras.
+    std::unique_ptr<physics::OwnedRigidBody> frameBody() const;
+
     const int orientation;
     const int doorKind;
 
@@ -33,7 +36,6 @@ private:
     gameobject::Door* door(int era);
     ObjectList objects(int era);
     BodyList bodies(int era);
-    std::unique_ptr<physics::OwnedRigidBody> frameBody() const;
 
     Handover<gameobject::Door> darkDoor;
     Handover<gameobject::Door> brightDoor;

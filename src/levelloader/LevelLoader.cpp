@@ -69,7 +69,8 @@ bool LevelLoader::parse(LevelSink& sink, LevelHeader& header, std::string& error
         readDimensions(header);
         readPlayer(header);
         BlockGrid grid(header.xDim, header.yDim, header.zDim);
-        readTagLines(grid, sink, out);
+        readTagLines(grid, out);
+        placeItems(grid, sink, out);
         buildCells(grid, sink);
         return true;
     } catch (const LevelFormatError& fatal) {
@@ -143,15 +144,38 @@ void LevelLoader::readPlayer(LevelHeader& header) {
                           numbers.toFloat((*tokens)[3])};
 }
 
-void LevelLoader::readTagLines(BlockGrid& grid, LevelSink& sink, std::ostream& out) {
+std::int32_t LevelLoader::warningLine() const {
+    return itemLine > 0 ? itemLine : tokensLineNumber() + 1;
+}
+
+void LevelLoader::readTagLines(BlockGrid& grid, std::ostream& out) {
     const TokenNumbers numbers(*this);
     const ParseContext context{numbers, out};
     while (isOpen()) {
         const auto tokens = nextTokens();
-        if (!registry.place(*tokens, grid, sink, context)) {
+        if (!registry.place(*tokens, grid, context)) {
             out << "Skipping unknown Token '" << tokens->front() << "'..." << std::endl;
         }
     }
+}
+
+// Items go first, in file order, but only into open cells: a ball beyond the walls would
+// fall for ever, one in rock sticks inside it.
+void LevelLoader::placeItems(const BlockGrid& grid, LevelSink& sink, std::ostream& out) {
+    for (PendingItem& pending : registry.takeItems()) {
+        const Item& item = *pending.item;
+        itemLine = pending.line;
+        const char* fault = !grid.contains(item.x, item.y, item.z)       ? "lies outside the level"
+                            : grid.at(item.x, item.y, item.z) == nullptr ? "lies in rock"
+                                                                         : nullptr;
+        if (fault != nullptr) {
+            out << "[Warn] LevelLoader: Item '" << pending.tag << "' in line " << pending.line
+                << " " << fault << " at " << item.x << "|" << item.y << "|" << item.z << std::endl;
+        } else {
+            sink.itemCreated(*pending.item);
+        }
+    }
+    itemLine = 0;
 }
 
 // Unnamed cells are walls. Only walls facing an open cell build anything, so only those

@@ -41,13 +41,20 @@ public:
     // Ends the process on a corrupt level: message, pause, status 5.
     [[noreturn]] void fail(const std::string& message);
 
+    // The one-based line a warning printed now is about: the line read last, or while the
+    // items are placed at the end of the file, the item's own line.
+    std::int32_t warningLine() const;
+
 private:
     void readDimensions(LevelHeader& header);
     void readPlayer(LevelHeader& header);
-    void readTagLines(BlockGrid& grid, LevelSink& sink, std::ostream& out);
+    void readTagLines(BlockGrid& grid, std::ostream& out);
+    void placeItems(const BlockGrid& grid, LevelSink& sink, std::ostream& out);
     static void buildCells(BlockGrid& grid, LevelSink& sink);
 
     BlockRegistry registry;
+    // The line of the item being placed; 0 at any other time.
+    std::int32_t itemLine = 0;
 };
 
 } // namespace Vexmor::levelloader

@@ -24,10 +24,13 @@ float TokenNumbers::toFloat(const std::string& token) const {
     return value;
 }
 
+std::int32_t TokenNumbers::line() const {
+    return reader.tokensLineNumber() + 1;
+}
+
 void TokenNumbers::invalid(const std::string& token) const {
-    // The one-based number of the line the token stands on, as an editor shows it.
-    throw LevelFormatError("Invalid number '" + token + "' in line " +
-                           std::to_string(reader.tokensLineNumber() + 1) + "!");
+    throw LevelFormatError("Invalid number '" + token + "' in line " + std::to_string(line()) +
+                           "!");
 }
 
 } // namespace Vexmor::levelloader

@@ -15,6 +15,8 @@ public:
 
     std::int32_t toInt(const std::string& token) const;
     float toFloat(const std::string& token) const;
+    // The one-based number of the line the tokens come from, as an editor shows it.
+    std::int32_t line() const;
 
 private:
     [[noreturn]] void invalid(const std::string& token) const;

@@ -2,12 +2,10 @@
 
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
-#include "platform/Paths.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
 #include "screen/ScreenImage.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace Vexmor::screen {
@@ -32,14 +30,16 @@ GameScreen::~GameScreen() = default;
 void GameScreen::init() {
     std::cout << "Reading levels..." << std::flush;
     levels.clear();
-    // A missing list is not reported: the game just has no levels.
-    std::ifstream in(platform::hostPath(levelListPath));
-    if (in) {
-        for (const std::string& levelFile : LevelList::parse(in)) {
-            levels.push_back(makeLevel(levelFile, this));
-        }
+    // Without a readable list the game has no levels and the window stays black.
+    const LevelList::Reading list = LevelList::read(levelListPath);
+    for (const std::string& levelFile : list.levelFiles) {
+        levels.push_back(makeLevel(levelFile, this));
     }
+    // The progress line is completed first, so each warning stands on a line of its own.
     std::cout << "done!" << std::endl;
+    for (const std::string& warning : list.warnings) {
+        std::cout << warning << std::endl;
+    }
     winningImage = makeWinningImage();
     currentLevel = -1;
     requestedLevel = levels.empty() ? -1 : 0;

@@ -1,8 +1,42 @@
 #include "screen/LevelList.h"
 
+#include "platform/Paths.h"
+
 #include <boost/algorithm/string/trim_all.hpp>
 
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
 namespace Vexmor::screen {
+
+LevelList::Reading LevelList::read(const std::string& listName) {
+    Reading reading;
+    const std::string host = platform::hostPath(listName);
+    std::error_code failure;
+    const fs::file_status status = fs::status(host, failure);
+    if (!fs::exists(status)) {
+        reading.warnings.push_back("[WARN] Level list '" + listName +
+                                   "' is missing; there are no levels to play");
+        return reading;
+    }
+    std::ifstream in(host);
+    if (!fs::is_regular_file(status) || !in) {
+        reading.warnings.push_back("[WARN] Level list '" + listName +
+                                   "' can't be read; there are no levels to play");
+        return reading;
+    }
+    reading.levelFiles = parse(in);
+    for (const std::string& levelFile : reading.levelFiles) {
+        // The same test the level's own loading makes when it is reached.
+        if (!fs::exists(platform::hostPath(levelFile), failure)) {
+            reading.warnings.push_back("[WARN] Level list '" + listName + "' names '" + levelFile +
+                                       "', which does not exist");
+        }
+    }
+    return reading;
+}
 
 std::string LevelList::normalise(const std::string& line) {
     // trim_all keeps the first character of each inner run of white space.

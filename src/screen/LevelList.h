@@ -11,6 +11,16 @@ namespace Vexmor::screen {
 // with '#' are skipped.
 class LevelList {
 public:
+    // The level files of a list in play order, and a "[WARN] " line for everything a level
+    // designer should hear of before playing: a list that can't be read, and every level
+    // file it names that does not exist.
+    struct Reading {
+        std::vector<std::string> levelFiles;
+        std::vector<std::string> warnings;
+    };
+
+    // Reads the list of the game's file name (backslashes), which the warnings show.
+    static Reading read(const std::string& listName);
     static std::vector<std::string> parse(std::istream& in);
     // The normalised line, as the list reads it.
     static std::string normalise(const std::string& line);

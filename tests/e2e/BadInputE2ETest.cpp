@@ -96,6 +96,19 @@ const BadInput badInputs[] = {
     {"ShaderThatDoesNotCompile", "shader/GUIShader.frag", "#version 330 core\nnot glsl\n",
      "Compile failure in fragment shader:\n", Ending::FatalAfterPause, 2},
 
+    // The level list and what it names: a warning at start-up, and the game plays on.
+    {"LevelListMissing", "levels/levels.ini", nullptr,
+     "Reading levels...done!\n"
+     "[WARN] Level list 'levels\\levels.ini' is missing; there are no levels to play\n",
+     Ending::PlaysOn, 0},
+    {"LevelListNamingAMissingFile", "levels/levels.ini", "levels\\level.lvl\nlevels\\gone.lvl\n",
+     "Reading levels...done!\n"
+     "[WARN] Level list 'levels\\levels.ini' names 'levels\\gone.lvl', which does not exist\n",
+     Ending::PlaysOn, 0},
+    {"LevelWithABallInRock", levelFile,
+     "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\nair 1 1 1\nball 0 1 1\n",
+     "[Warn] LevelLoader: Item 'ball' in line 6 lies in rock at 0|1|1\n", Ending::PlaysOn, 0},
+
     // Sounds: a warning, and the game plays on.
     {"SoundMissing", "sound/VexmorDark.mp3", nullptr,
      "[WARN] Sound: can't play 'sound\\VexmorDark.mp3'\n", Ending::PlaysOn, 0},

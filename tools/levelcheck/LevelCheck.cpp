@@ -21,8 +21,8 @@ using Type = CellContent::Type;
 // line of the level file the loader was working on at that moment.
 class LineTagger : public std::streambuf {
 public:
-    LineTagger(const levelloader::TextFileReader& reader, std::vector<Finding>& findings)
-        : reader(reader), findings(findings) {}
+    LineTagger(const levelloader::LevelLoader& loader, std::vector<Finding>& findings)
+        : loader(loader), findings(findings) {}
 
     void finish() {
         if (!pending.empty()) {
@@ -45,11 +45,11 @@ protected:
 
 private:
     void file() {
-        findings.push_back({Finding::Severity::Warning, reader.tokensLineNumber() + 1, pending});
+        findings.push_back({Finding::Severity::Warning, loader.warningLine(), pending});
         pending.clear();
     }
 
-    const levelloader::TextFileReader& reader;
+    const levelloader::LevelLoader& loader;
     std::vector<Finding>& findings;
     std::string pending;
 };
@@ -87,7 +87,6 @@ public:
     void run(Cell start) {
         for (const auto& [cell, content] : layout.namedCells()) {
             edge(cell);
-            orientation(cell, content);
             if (content.type == Type::Door) {
                 door(cell, content);
             } else if (content.type == Type::Stair) {
@@ -121,15 +120,6 @@ private:
                      cellName(cell) + " lies on the edge of the level, which has no wall beyond");
                 return;
             }
-        }
-    }
-
-    // Outside 0 to 3 the drawing stays unturned while the body turns by 270 degrees.
-    void orientation(Cell cell, const CellContent& content) {
-        if (content.type != Type::Air && (content.orientation < 0 || content.orientation > 3)) {
-            warn("the " + std::string(typeName(content.type)) + " at " + cellName(cell) +
-                 " has orientation " + std::to_string(content.orientation) +
-                 "; only 0 to 3 turn its model and its body alike");
         }
     }
 
@@ -169,9 +159,10 @@ private:
         }
     }
 
+    // Balls in rock or outside the level never get here: the loader warns and leaves them out.
     void ball(Cell cell, Cell start) {
         const CellContent* content = layout.at(cell);
-        if (content == nullptr || content->type == Type::Door || content->type == Type::Stair) {
+        if (content != nullptr && (content->type == Type::Door || content->type == Type::Stair)) {
             warn("the ball at " + cellName(cell) + " needs an open cell without door or stair");
         } else if (cell == start) {
             warn("the ball at " + cellName(cell) + " starts inside the player");

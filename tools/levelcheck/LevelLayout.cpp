@@ -35,20 +35,17 @@ void LevelLayout::blockCreated(BlockObject& block) {
     CellContent content;
     if (const auto* door = dynamic_cast<const levelloader::DoorBlock*>(&block)) {
         content.type = CellContent::Type::Door;
-        content.orientation = door->orientation;
         content.doorKind = door->doorKind;
         // The doorway is the +z face of the unturned block.
         content.facing = turned(block, door->orientation, {0.0f, 0.0f, 1.0f});
     } else if (const auto* stair = dynamic_cast<const levelloader::StairBlock*>(&block)) {
         content.type = CellContent::Type::Stair;
-        content.orientation = stair->orientation;
         content.stairCondition = stair->stairCondition;
         content.withBlock = stair->withBlock;
         // The unturned ramp rises toward -z.
         content.facing = turned(block, stair->orientation, {0.0f, 0.0f, -1.0f});
     } else if (const auto* machine = dynamic_cast<const levelloader::TimeMachineBlock*>(&block)) {
         content.type = CellContent::Type::TimeMachine;
-        content.orientation = machine->orientation;
         // It is used from one unit in front of it, +z before the turn.
         content.facing = turned(block, machine->orientation, {0.0f, 0.0f, 1.0f});
         machines.emplace_back(block.x, block.y, block.z);

@@ -33,7 +33,6 @@ const Cell walkDirections[] = {{1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 0, -1}};
 struct CellContent {
     enum class Type { Air, Door, Stair, TimeMachine };
     Type type = Type::Air;
-    int orientation = 0;
     // Door: the neighbour its doorway leads to. Stair: the way it climbs.
     // Time machine: from its corner toward the point where it is used.
     Cell facing{0, 0, 0};

@@ -32,4 +32,13 @@ protected:
 // The optional integer parameter at `index`, or 0 when the line is shorter.
 std::int32_t optionalParam(const Tokens& params, std::size_t index, const ParseContext& context);
 
+// The orientation at token 4 (0 when missing) as the quarter turns the block makes. A value
+// outside 0 to 3 is warned about and taken modulo 4.
+int orientationParam(const std::string& tag, const Tokens& params, const ParseContext& context);
+
+// An optional parameter that names one of the values 0 to `last`: any other value is
+// warned about as an unknown `what` and read as 0, the default.
+int choiceParam(const std::string& tag, const Tokens& params, std::size_t index, int last,
+                const char* what, const ParseContext& context);
+
 } // namespace Vexmor::levelloader::blockfactory

@@ -294,17 +294,20 @@ TEST_F(LevelCheckTest, LoaderWarningsCarryTheLineTheyComeFrom) {
                                 "\n"
                                 "air 1 9 1\n"
                                 "air 2 1\n"
+                                "ball 3 3 3\n"
                                 "air 2 1 1\nair 3 1 1\nair 4 1 1\n" +
                                 room + "wall 3 3 3";
     const LevelReport report = check(content);
     const int lastLine = static_cast<int>(std::count(content.begin(), content.end(), '\n')) + 1;
-    ASSERT_EQ(report.findings.size(), 5u) << findingsOf(report);
+    ASSERT_EQ(report.findings.size(), 6u) << findingsOf(report);
+    // Balls are placed once every block is known, so theirs come last.
     const std::vector<std::pair<int, std::string>> expected = {
         {9, "Skipping unknown Token 'Air'..."},
         {10, "[Warn] LevelLoader: Block 'air' would override another Block at 1|1|1"},
         {12, "[Warn] LevelLoader: Block 'air' lies outside the level at 1|9|1"},
         {13, "Tag 'air' has a wrong number of arguments(expected >= 4, found 3)"},
         {lastLine, "Skipping unknown Token 'wall'..."},
+        {14, "[Warn] LevelLoader: Item 'ball' in line 14 lies in rock at 3|3|3"},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(report.findings[i].severity, Finding::Severity::Warning);
@@ -313,7 +316,7 @@ TEST_F(LevelCheckTest, LoaderWarningsCarryTheLineTheyComeFrom) {
     }
     EXPECT_TRUE(report.completable()) << "warnings make a level unclean, not unfinishable";
     EXPECT_FALSE(report.passed());
-    EXPECT_EQ(report.verdict, "completable, but not clean: 5 warnings");
+    EXPECT_EQ(report.verdict, "completable, but not clean: 6 warnings");
 }
 
 TEST_F(LevelCheckTest, AFileThatDoesNotLoadReportsItsErrorAndLine) {
@@ -338,12 +341,14 @@ TEST_F(LevelCheckTest, LayoutsThePlayerWouldTripOverAreWarnedAbout) {
     const std::string base = corridor("air 3 1 1\n");
     const std::pair<std::string, std::string> cases[] = {
         {"door 2 1 2 0\n", "the door at 2|1|2 opens onto rock at 2|1|3"},
-        {"door 2 1 2 5\n", "the door at 2|1|2 has orientation 5; only 0 to 3 turn its model and "
-                           "its body alike"},
+        {"door 2 1 2 5\n",
+         "[Warn] LevelLoader: Block 'door' in line 13 has orientation 5, using 1"},
         {"stair 2 1 2 2 2\n", "the stair at 2|1|2 has no room above it at 2|2|2"},
         {"stair 2 1 2 2 2\n", "the stair at 2|1|2 leads up into rock at 2|2|3"},
         {"stair 2 1 2 0 2\n", "the stair at 2|1|2 starts at rock at 2|1|3"},
-        {"ball 2 2 2\n", "the ball at 2|2|2 needs an open cell without door or stair"},
+        {"ball 2 2 2\n", "[Warn] LevelLoader: Item 'ball' in line 13 lies in rock at 2|2|2"},
+        {"door 2 1 2 1\nball 2 1 2\n",
+         "the ball at 2|1|2 needs an open cell without door or stair"},
         {"ball 1 1 1\n", "the ball at 1|1|1 starts inside the player"},
         {"timemachine 2 1 2\n", "2 time machines; a level has exactly one"},
         {"timemachine 2 1 2\n", "the time machine at 2|1|2 needs the four cells around its "

@@ -7,7 +7,10 @@
 #include "levelloader/StairBlock.h"
 #include "levelloader/TimeMachineBlock.h"
 #include "levelloader/Wall.h"
+#include "physics/CollisionShapeLibrary.h"
 
+#include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <glm/gtc/matrix_access.hpp>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,6 +51,57 @@ private:
         entries.push_back(entry.str());
     }
 };
+
+// What a turned block draws with and where its bodies stand.
+struct Turned {
+    glm::mat4 drawing;
+    std::vector<btTransform> bodies;
+};
+
+class TurnSink : public LevelSink {
+public:
+    void itemCreated(Item& /*item*/) override {}
+    void blockCreated(BlockObject& block) override {
+        Turned turned;
+        if (auto* door = dynamic_cast<DoorBlock*>(&block)) {
+            turned.drawing = door->blockTransform(door->orientation);
+            turned.bodies.push_back(door->frameBody()->get()->getWorldTransform());
+        } else if (auto* stair = dynamic_cast<StairBlock*>(&block)) {
+            turned.drawing = stair->blockTransform(stair->orientation);
+            BodyList bodies = stair->brightBodies();
+            for (auto& body : stair->darkBodies()) {
+                bodies.push_back(std::move(body));
+            }
+            for (const auto& body : bodies) {
+                turned.bodies.push_back(body->get()->getWorldTransform());
+            }
+        } else if (auto* machine = dynamic_cast<TimeMachineBlock*>(&block)) {
+            turned.drawing = machine->blockTransform(machine->orientation);
+        } else {
+            return;
+        }
+        blocks.push_back(std::move(turned));
+    }
+
+    std::vector<Turned> blocks;
+};
+
+bool near(const glm::mat4& a, const glm::mat4& b) {
+    for (int column = 0; column < 4; ++column) {
+        if (glm::length(glm::column(a, column) - glm::column(b, column)) > 1e-5f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool near(const btTransform& a, const btTransform& b) {
+    btScalar basis = 0;
+    for (int row = 0; row < 3; ++row) {
+        basis += (a.getBasis()[row] - b.getBasis()[row]).length();
+    }
+    return basis < 1e-5f && (a.getOrigin() - b.getOrigin()).length() < 1e-5f;
+}
 
 struct Parsed {
     bool ok = false;
@@ -144,6 +198,11 @@ TEST_F(LevelFiles, ANumberThatIsNoNumberIsFatalWithItsLine) {
               "Invalid number 'x' in line 6!");
     EXPECT_EQ(failure(header3 + "door 1 1 1 north\nair 0 0 0\n"),
               "Invalid number 'north' in line 5!");
+    // Of several bad numbers on a line, the first is named.
+    EXPECT_EQ(failure(header3 + "door 1 1 1 north east\n"), "Invalid number 'north' in line 5!");
+    EXPECT_EQ(failure(header3 + "stair 1 1 1 0 up block\n"), "Invalid number 'up' in line 5!");
+    EXPECT_EQ(failure(header3 + "stair 1 1 1 a b c\n"), "Invalid number 'a' in line 5!");
+    EXPECT_EQ(failure(header3 + "ball 1 y z\n"), "Invalid number 'y' in line 5!");
 }
 
 TEST_F(LevelFiles, RefusedLinesAreReportedAndSkipped) {
@@ -154,8 +213,7 @@ TEST_F(LevelFiles, RefusedLinesAreReportedAndSkipped) {
                                           "air 1 1 1\n"
                                           "door 1 1 1\n"
                                           "air 3 1 1\n"
-                                          "stair -1 0 0\n"
-                                          "ball 7 7 7\n");
+                                          "stair -1 0 0\n");
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_EQ(parsed.warnings,
               "Skipping unknown Token 'Air'...\n"
@@ -165,10 +223,94 @@ TEST_F(LevelFiles, RefusedLinesAreReportedAndSkipped) {
               "[Warn] LevelLoader: Block 'door' would override another Block at 1|1|1\n"
               "[Warn] LevelLoader: Block 'air' lies outside the level at 3|1|1\n"
               "[Warn] LevelLoader: Block 'stair' lies outside the level at -1|0|0\n");
-    // The first block of a cell stays; items are never checked against the grid.
+    // The first block of a cell stays.
     EXPECT_NE(std::find(parsed.entries.begin(), parsed.entries.end(), "air @1|1|1"),
               parsed.entries.end());
-    EXPECT_EQ(parsed.entries.front(), "ball @7|7|7");
+}
+
+TEST_F(LevelFiles, BallsGoOnlyIntoCellsNamedAnywhereInTheFile) {
+    const Parsed parsed = parse(header3 + "ball 1 1 1\n" // before its cell's line
+                                          "ball 7 7 7\n" // outside
+                                          "air 1 1 1\n"
+                                          "ball 1 2 1\n" // rock
+                                          "door 1 0 1\n"
+                                          "ball 1 0 1\n"
+                                          "ball -1 1 1\n"
+                                          "ball 1 1 1\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.warnings,
+              "[Warn] LevelLoader: Item 'ball' in line 6 lies outside the level at 7|7|7\n"
+              "[Warn] LevelLoader: Item 'ball' in line 8 lies in rock at 1|2|1\n"
+              "[Warn] LevelLoader: Item 'ball' in line 11 lies outside the level at -1|1|1\n");
+    // The balls kept come first, in file order, before every cell.
+    ASSERT_GE(parsed.entries.size(), 4u);
+    const std::vector<std::string> first(parsed.entries.begin(), parsed.entries.begin() + 4);
+    EXPECT_EQ(first, (std::vector<std::string>{"ball @1|1|1", "ball @1|0|1", "ball @1|1|1",
+                                               "wall 0x8 @0|0|1"}));
+}
+
+TEST_F(LevelFiles, OrientationsBeyondZeroToThreeTurnDrawingAndBodiesLikeTheirRemainder) {
+    const auto turnedBlocks = [this](int orientation) {
+        const std::string o = std::to_string(orientation);
+        LevelLoader loader(write("xDim 5\nyDim 1\nzDim 1\nplayer 0 0 0\n"
+                                 "door 0 0 0 " +
+                                 o +
+                                 "\n"
+                                 "stair 1 0 0 " +
+                                 o +
+                                 "\n" // plank
+                                 "stair 2 0 0 " +
+                                 o +
+                                 " 0 1\n" // wedge and rubble
+                                 "timemachine 3 0 0 " +
+                                 o + "\n"));
+        TurnSink sink;
+        LevelHeader header;
+        std::string error;
+        std::ostringstream out;
+        EXPECT_TRUE(loader.parse(sink, header, error, out)) << error;
+        return sink.blocks;
+    };
+    for (const auto& [written, used] : {std::pair{4, 0}, {7, 3}, {-1, 3}, {-6, 2}}) {
+        SCOPED_TRACE("orientation " + std::to_string(written));
+        const std::vector<Turned> actual = turnedBlocks(written);
+        const std::vector<Turned> expected = turnedBlocks(used);
+        ASSERT_EQ(actual.size(), 4u);
+        ASSERT_EQ(expected.size(), 4u);
+        for (std::size_t block = 0; block < actual.size(); ++block) {
+            SCOPED_TRACE("block " + std::to_string(block));
+            EXPECT_TRUE(near(actual[block].drawing, expected[block].drawing));
+            ASSERT_EQ(actual[block].bodies.size(), expected[block].bodies.size());
+            for (std::size_t body = 0; body < actual[block].bodies.size(); ++body) {
+                EXPECT_TRUE(near(actual[block].bodies[body], expected[block].bodies[body]));
+            }
+        }
+    }
+    Vexmor::physics::CollisionShapeLibrary::destroyInstance();
+}
+
+TEST_F(LevelFiles, OutOfRangeParametersAreWarnedWithTheirLineAndTheValueUsed) {
+    const Parsed parsed = parse("xDim 6\nyDim 1\nzDim 1\nplayer 0 0 0\n"
+                                "door 0 0 0 7 5\n"
+                                "stair 1 0 0 -1 9 1\n"
+                                "timemachine 2 0 0 4\n"
+                                "stair 3 0 0 2 4 1\n"
+                                "door 4 0 0 -4 2\n"
+                                "door 5 0 0 0 -1\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_EQ(parsed.warnings,
+              "[Warn] LevelLoader: Block 'door' in line 5 has orientation 7, using 3\n"
+              "[Warn] LevelLoader: Block 'door' in line 5 has unknown door kind 5, using 0\n"
+              "[Warn] LevelLoader: Block 'stair' in line 6 has orientation -1, using 3\n"
+              "[Warn] LevelLoader: Block 'stair' in line 6 has unknown stair condition 9, "
+              "using 0\n"
+              "[Warn] LevelLoader: Block 'timemachine' in line 7 has orientation 4, using 0\n"
+              "[Warn] LevelLoader: Block 'door' in line 9 has orientation -4, using 0\n"
+              "[Warn] LevelLoader: Block 'door' in line 10 has unknown door kind -1, using 0\n");
+    const std::vector<std::string> expected = {"door 3 0 @0|0|0",      "stair 3 0 1 @1|0|0",
+                                               "timemachine 0 @2|0|0", "stair 2 4 1 @3|0|0",
+                                               "door 0 2 @4|0|0",      "door 0 0 @5|0|0"};
+    EXPECT_EQ(parsed.entries, expected);
 }
 
 TEST_F(LevelFiles, ASingleOpenCellOpensOneFaceOfEachNeighbour) {

@@ -62,8 +62,9 @@ protected:
                 return std::make_unique<FakeLevel>(file, log);
             },
             [this] { return std::make_unique<FakeImage>(log); });
-        CoutCapture quiet;
+        CoutCapture capture;
         screen->init();
+        console = capture.text();
         return screen;
     }
 
@@ -79,6 +80,8 @@ protected:
     fs::path previous;
     Log log;
     std::vector<LevelChanger*> changers;
+    // What the last init printed.
+    std::string console;
 };
 
 } // namespace
@@ -89,8 +92,8 @@ TEST_F(Progression, LevelsRunInListOrderAndTheWinningImageFollowsTheLast) {
     ASSERT_EQ(screen->levelCount(), 2u);
     EXPECT_EQ(changers, (std::vector<LevelChanger*>{screen.get(), screen.get()}));
 
-    EXPECT_EQ(frame(*screen), (Log{"init levels\\a.lvl", "update levels\\a.lvl",
-                                   "render levels\\a.lvl"}));
+    EXPECT_EQ(frame(*screen),
+              (Log{"init levels\\a.lvl", "update levels\\a.lvl", "render levels\\a.lvl"}));
     EXPECT_EQ(frame(*screen), (Log{"update levels\\a.lvl", "render levels\\a.lvl"}));
 
     screen->nextLevel();
@@ -127,8 +130,38 @@ TEST_F(Progression, WithoutLevelsNothingRuns) {
     EXPECT_EQ(screen->levelCount(), 0u);
     EXPECT_EQ(screen->getRequestedLevel(), -1);
     EXPECT_TRUE(frame(*screen).empty());
+    EXPECT_EQ(console, "Reading levels...done!\n");
+}
 
-    fs::remove("levels/levels.ini");
+TEST_F(Progression, AListThatCantBeReadOrNamesMissingFilesIsWarnedAboutAtStartUp) {
     auto missing = makeScreen();
+    EXPECT_EQ(console, "Reading levels...done!\n"
+                       "[WARN] Level list 'levels\\levels.ini' is missing; there are no levels "
+                       "to play\n");
     EXPECT_TRUE(frame(*missing).empty());
+
+    fs::create_directory("levels/levels.ini");
+    auto unreadable = makeScreen();
+    EXPECT_EQ(console, "Reading levels...done!\n"
+                       "[WARN] Level list 'levels\\levels.ini' can't be read; there are no "
+                       "levels to play\n");
+    EXPECT_TRUE(frame(*unreadable).empty());
+    fs::remove("levels/levels.ini");
+
+    // Every missing file is named as the list names it; the game still plays them all.
+    std::ofstream("levels/here.lvl") << "xDim 1\n";
+    writeList("levels\\gone.lvl\nlevels\\here.lvl\n  levels\\also  gone.lvl\n");
+    auto gaps = makeScreen();
+    EXPECT_EQ(console, "Reading levels...done!\n"
+                       "[WARN] Level list 'levels\\levels.ini' names 'levels\\gone.lvl', which "
+                       "does not exist\n"
+                       "[WARN] Level list 'levels\\levels.ini' names 'levels\\also gone.lvl', "
+                       "which does not exist\n");
+    ASSERT_EQ(gaps->levelCount(), 3u);
+    EXPECT_EQ(frame(*gaps),
+              (Log{"init levels\\gone.lvl", "update levels\\gone.lvl", "render levels\\gone.lvl"}));
+
+    writeList("levels\\here.lvl\n");
+    makeScreen();
+    EXPECT_EQ(console, "Reading levels...done!\n");
 }
