@@ -13,6 +13,7 @@
 #include "screen/CellVisibility.h"
 #include "screen/CullingScene.h"
 
+#include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
@@ -164,6 +165,9 @@ void LevelScene::sampleGround(double seconds) {
 void LevelScene::movePlayerTo(bool bright) {
     getWorld(!bright)->removeRigidBody(player->getBody());
     getWorld(bright)->addRigidBody(player->getBody());
+    // A body at rest sleeps, and a new world does not wake it: without this it would hang
+    // where the new era has nothing under it.
+    player->getBody()->activate();
 }
 
 void LevelScene::render(bool bright, float fogDistance, float fogTimer) {

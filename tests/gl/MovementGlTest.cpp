@@ -33,6 +33,13 @@ std::string corridorLevel() {
     return text;
 }
 
+// A stair only the bright era has and rubble only the dark era has, side by side, each with
+// its cell filled under it.
+const char* const halfStairsText = "xDim 5\nyDim 4\nzDim 5\nplayer 1 1 3\n"
+                                   "air 1 1 3\nair 3 1 3\nair 2 1 3\n"
+                                   "stair 1 1 2 0 4 1\nstair 3 1 2 0 3 1\n"
+                                   "air 1 2 2\nair 3 2 2\nair 1 2 1\nair 3 2 1\n";
+
 // How the player moves in the real level loop at one frame time.
 struct Gait {
     float topSpeed = 0.0f;   // the highest horizontal speed seen after a frame
@@ -45,6 +52,7 @@ protected:
     void SetUp() override {
         LevelObjectGl::SetUp();
         data->write("levels/corridor.lvl", corridorLevel());
+        data->write("levels/halfstairs.lvl", halfStairsText);
         data->write("models/gui_plane.obj", cubeObj);
         for (const char* texture : {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty",
                                     "interact", "VexmorHelp"}) {
@@ -62,7 +70,7 @@ protected:
     // One level from its start, driven frame by frame as the game loop drives it.
     class Run {
     public:
-        Run() : level("levels\\corridor.lvl", &changer) {
+        explicit Run(const char* file = "levels\\corridor.lvl") : level(file, &changer) {
             CoutCapture quiet;
             level.init();
         }
@@ -82,6 +90,21 @@ protected:
             btTransform placed;
             body()->getMotionState()->getWorldTransform(placed);
             return placed.getOrigin();
+        }
+        // Puts the body at rest at a point, as a test may and the game never does.
+        void placeBody(const btVector3& at) {
+            const btTransform placed(btQuaternion::getIdentity(), at);
+            body()->setWorldTransform(placed);
+            body()->getMotionState()->setWorldTransform(placed);
+            body()->setLinearVelocity(btVector3(0, 0, 0));
+            body()->activate();
+        }
+        bool isAsleep() { return body()->getActivationState() == ISLAND_SLEEPING; }
+        bool isBright() const { return level.isBright(); }
+        void tap(platform::ScriptedInput& input, int key) {
+            input.press(key);
+            frames(0.0, 1.0 / 60.0);
+            input.release(key);
         }
         float horizontalSpeed() {
             const btVector3 v = body()->getLinearVelocity();
@@ -180,4 +203,33 @@ TEST_F(MovementGl, ASlowFrameDoesNotFlingThePlayer) {
     }
     EXPECT_LE(fastest, walkingPeak);
     EXPECT_GT(fastest, gameobject::Player::speedCap) << "still walking";
+}
+
+// Standing still, the body falls asleep; when the era flips to one without the stair or
+// rubble under it, it must wake and fall at once, not hang until a key is pressed.
+TEST_F(MovementGl, AfterTheFlipThePlayerFallsWhereTheNewEraHasNothingUnderHim) {
+    for (bool fromBright : {false, true}) {
+        SCOPED_TRACE(fromBright ? "bright stair, then dark" : "dark rubble, then bright");
+        Run run("levels\\halfstairs.lvl");
+        if (fromBright) {
+            run.tap(input, 'T');
+            run.frames(5.5, 1.0 / 60.0);
+            ASSERT_TRUE(run.isBright());
+        }
+        // Dropped onto the stair at x = 1 or the rubble at x = 3, in the middle of its cell.
+        run.placeBody(btVector3(fromBright ? 3.75f : 8.75f, 6.0f, 6.25f));
+        run.frames(4.0, 1.0 / 60.0);
+        const float resting = run.position().y();
+        ASSERT_GT(resting, 3.2f) << "standing on the stair or rubble, above the floor";
+        ASSERT_TRUE(run.isAsleep());
+
+        run.tap(input, 'T');
+        while (run.isBright() == fromBright) {
+            run.frames(0.0, 1.0 / 60.0);
+        }
+        const float atFlip = run.position().y();
+        EXPECT_NEAR(atFlip, resting, 0.01f);
+        run.frames(0.1, 1.0 / 60.0);
+        EXPECT_LT(run.position().y(), atFlip - 0.02f) << "falling within 0.1 s";
+    }
 }
