@@ -100,8 +100,15 @@ void Player::update(double /*seconds*/) {
     jumpKeyWasDown = jumpDown;
 }
 
-void Player::tick(float seconds) {
+void Player::tick(float seconds, const std::vector<glm::vec2>& wallNormals) {
     glm::vec3 impulse = push * seconds;
+    for (const glm::vec2& out : wallNormals) {
+        const float into = impulse.x * out.x + impulse.z * out.y;
+        if (into < 0.0f) {
+            impulse.x -= into * out.x;
+            impulse.z -= into * out.y;
+        }
+    }
     // One press lifts in two consecutive sub-steps.
     if (jumpPending) {
         impulse.y = jumpImpulse;

@@ -4,9 +4,11 @@
 #include "physics/OwnedRigidBody.h"
 
 #include <glm/mat4x4.hpp>
+#include <glm/vec2.hpp>
 #include <glm/vec3.hpp>
 
 #include <memory>
+#include <vector>
 
 class btRigidBody;
 
@@ -37,8 +39,10 @@ public:
     // sub-steps push, and follows the body with the eye.
     void update(double seconds);
     // Before each physics sub-step of the world that holds the body: pushes for that
-    // sub-step's time, so speed and jumps do not depend on the frame rate.
-    void tick(float seconds);
+    // sub-step's time, so speed and jumps do not depend on the frame rate. The push never
+    // goes into the walls the body touches (`wallNormals`, out of each wall): it slides
+    // along them instead of pressing in, where their friction would hold it.
+    void tick(float seconds, const std::vector<glm::vec2>& wallNormals = {});
     // One sub-step's impulse request: brakes when there is none, pushes only on the ground.
     void applyMovement(float x, float y, float z);
 

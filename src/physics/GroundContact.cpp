@@ -16,7 +16,6 @@ namespace {
 bool seenSinceCleared = false;
 
 constexpr btScalar touchingDistance = 0.1f;
-constexpr btScalar minimumVerticalNormal = 0.1f;
 
 // Every user pointer in a world is a BodyTag; block bodies have none.
 bool isPlayer(const btCollisionObject* body) {
@@ -45,9 +44,34 @@ void detectGroundContact(btDynamicsWorld* world, btScalar) {
         for (int p = 0; p < manifold->getNumContacts(); ++p) {
             const btManifoldPoint& point = manifold->getContactPoint(p);
             if (point.getDistance() <= touchingDistance &&
-                std::abs(point.m_normalWorldOnB.y()) > minimumVerticalNormal) {
+                std::abs(point.m_normalWorldOnB.y()) > groundNormalRise) {
                 seenSinceCleared = true;
                 return;
+            }
+        }
+    }
+}
+
+void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
+                        std::vector<glm::vec2>& normals) {
+    normals.clear();
+    btDispatcher* dispatcher = world.getDispatcher();
+    const int manifoldCount = dispatcher->getNumManifolds();
+    for (int m = 0; m < manifoldCount; ++m) {
+        const btPersistentManifold* manifold = dispatcher->getManifoldByIndexInternal(m);
+        const bool first = manifold->getBody0() == body;
+        if (!first && manifold->getBody1() != body) {
+            continue;
+        }
+        for (int p = 0; p < manifold->getNumContacts(); ++p) {
+            const btManifoldPoint& point = manifold->getContactPoint(p);
+            // The normal points from the second body toward the first.
+            const btVector3 out = first ? point.m_normalWorldOnB : -point.m_normalWorldOnB;
+            const glm::vec2 across(out.x(), out.z());
+            const float length = std::sqrt(across.x * across.x + across.y * across.y);
+            if (point.getDistance() <= touchingDistance && std::abs(out.y()) <= groundNormalRise &&
+                length > 0.0f) {
+                normals.push_back(across / length);
             }
         }
     }

@@ -1,10 +1,18 @@
 #pragma once
 
 #include <LinearMath/btScalar.h>
+#include <glm/vec2.hpp>
 
+#include <vector>
+
+class btCollisionObject;
 class btDynamicsWorld;
 
 namespace Vexmor::physics {
+
+// A contact whose normal rises or falls more than this is ground (floors and ceilings
+// alike); one closer to horizontal is a wall's.
+constexpr btScalar groundNormalRise = 0.1f;
 
 // Whether the player touched ground in any physics sub-step since the level last cleared it.
 // Only the tick callback sets it; the level samples and clears it.
@@ -14,5 +22,10 @@ void setGroundContactSeen(bool seen);
 // Post-tick callback. Floors and ceilings count alike: any touching player contact whose
 // normal is not close to horizontal is ground, which is what lets the player jump.
 void detectGroundContact(btDynamicsWorld* world, btScalar timeStep);
+
+// Replaces `normals` with the horizontal directions out of every wall the body touches in
+// the world: contacts whose normal is close to horizontal, seen from the body.
+void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
+                        std::vector<glm::vec2>& normals);
 
 } // namespace Vexmor::physics

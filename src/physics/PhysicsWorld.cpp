@@ -63,6 +63,11 @@ void PhysicsWorld::runPreTickAction(btDynamicsWorld* world, btScalar timeStep) {
     static_cast<PhysicsWorld*>(world->getWorldUserInfo())->preTickAction(timeStep);
 }
 
+void PhysicsWorld::collectWallNormals(const btRigidBody* body,
+                                      std::vector<glm::vec2>& normals) const {
+    physics::collectWallNormals(*dynamicsWorld, body, normals);
+}
+
 std::size_t PhysicsWorld::bodyCount() const {
     return static_cast<std::size_t>(dynamicsWorld->getNumCollisionObjects());
 }

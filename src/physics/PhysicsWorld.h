@@ -1,10 +1,12 @@
 #pragma once
 
 #include <LinearMath/btScalar.h>
+#include <glm/vec2.hpp>
 
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class btCollisionDispatcher;
 class btDbvtBroadphase;
@@ -34,6 +36,9 @@ public:
     // Runs before every fixed sub-step with its length. What pushes a body there moves it
     // alike at any frame rate, since the sub-steps are the simulation's clock.
     void setPreTickAction(std::function<void(float)> action);
+
+    // The horizontal directions out of the walls the body touches, into `normals`.
+    void collectWallNormals(const btRigidBody* body, std::vector<glm::vec2>& normals) const;
 
     std::size_t bodyCount() const;
     bool contains(const btRigidBody* body) const;

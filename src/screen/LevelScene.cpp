@@ -92,7 +92,8 @@ void LevelScene::createWorldsAndPlayer() {
         // Only the world that holds the player moves him.
         world->setPreTickAction([this, world](float step) {
             if (world->contains(player->getBody())) {
-                player->tick(step);
+                world->collectWallNormals(player->getBody(), wallNormals);
+                player->tick(step, wallNormals);
                 sampleGround(step);
             }
         });

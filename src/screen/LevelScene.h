@@ -4,9 +4,11 @@
 #include "levelloader/LevelData.h"
 
 #include <glm/mat4x4.hpp>
+#include <glm/vec2.hpp>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Vexmor::engine::framebuffer {
 class DepthbufferManager;
@@ -98,6 +100,8 @@ private:
     levelloader::LevelData levelData;
     glm::mat4 lightCamera{1.0f};
     double groundSampleTimer = 0.1;
+    // The walls the player touches, gathered anew each sub-step.
+    std::vector<glm::vec2> wallNormals;
     bool onGround = false;
     std::unique_ptr<gameobject::Player> player;
     levelloader::InteractableList darkInteractables;

@@ -1,6 +1,7 @@
 #include "LevelObjectGl.h"
 #include "common/CoutCapture.h"
 
+#include "gameobject/Door.h"
 #include "gameobject/Player.h"
 #include "platform/ActiveInput.h"
 #include "platform/Keys.h"
@@ -39,6 +40,17 @@ const char* const halfStairsText = "xDim 5\nyDim 4\nzDim 5\nplayer 1 1 3\n"
                                    "air 1 1 3\nair 3 1 3\nair 2 1 3\n"
                                    "stair 1 1 2 0 4 1\nstair 3 1 2 0 3 1\n"
                                    "air 1 2 2\nair 3 2 2\nair 1 2 1\nair 3 2 1\n";
+
+// A corridor through a door block, the player at its +z end; `kind` is the door's kind
+// and `offset` how far right of the doorway's centre line the player starts.
+std::string doorwayLevel(int kind, float offset) {
+    std::string text =
+        "xDim 3\nyDim 3\nzDim 8\nplayer " + std::to_string(1.0f + offset / 2.5f) + " 1 6\n";
+    for (int z : {1, 2, 4, 5, 6}) {
+        text += "air 1 1 " + std::to_string(z) + "\n";
+    }
+    return text + "door 1 1 3 0 " + std::to_string(kind) + "\n";
+}
 
 // How the player moves in the real level loop at one frame time.
 struct Gait {
@@ -98,6 +110,14 @@ protected:
             body()->getMotionState()->setWorldTransform(placed);
             body()->setLinearVelocity(btVector3(0, 0, 0));
             body()->activate();
+        }
+        gameobject::Door* door() {
+            for (const auto& object : level.getScene().getObjects(level.isBright())) {
+                if (auto* found = dynamic_cast<gameobject::Door*>(object.get())) {
+                    return found;
+                }
+            }
+            return nullptr;
         }
         bool isAsleep() { return body()->getActivationState() == ISLAND_SLEEPING; }
         bool isBright() const { return level.isBright(); }
@@ -231,5 +251,27 @@ TEST_F(MovementGl, AfterTheFlipThePlayerFallsWhereTheNewEraHasNothingUnderHim) {
         EXPECT_NEAR(atFlip, resting, 0.01f);
         run.frames(0.1, 1.0 / 60.0);
         EXPECT_LT(run.position().y(), atFlip - 0.02f) << "falling within 0.1 s";
+    }
+}
+
+// Off the doorway's middle, on either side, the player slides through an open door's frame
+// and over a fallen door instead of stopping at the frame.
+TEST_F(MovementGl, AWalkOffTheMiddleOfADoorwaySlidesThrough) {
+    for (int kind : {0, 2}) {
+        for (float offset : {-0.4f, -0.3f, 0.3f, 0.4f}) {
+            SCOPED_TRACE((kind == 0 ? "open door, offset " : "fallen door, offset ") +
+                         std::to_string(offset));
+            data->write("levels/doorway.lvl", doorwayLevel(kind, offset));
+            Run run("levels\\doorway.lvl");
+            if (kind == 0) {
+                CoutCapture quiet;
+                run.door()->interact();
+            }
+            run.frames(2.5, 1.0 / 60.0); // the door swings wide open
+            input.press('W');
+            run.frames(5.0, 1.0 / 60.0);
+            input.releaseAll();
+            EXPECT_LT(run.position().z(), 7.5f) << "beyond the door's cell";
+        }
     }
 }

@@ -7,6 +7,8 @@
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using Vexmor::gameobject::Player;
 using Vexmor::platform::ScriptedInput;
 namespace key = Vexmor::platform::key;
@@ -155,4 +157,22 @@ TEST_F(PlayerControls, MovementFollowsTheViewOnTheGround) {
     EXPECT_NEAR(v.x(), -75.0f / 60.0f, 1e-4f);
     EXPECT_NEAR(v.z(), 0.0f, 1e-4f);
     EXPECT_FLOAT_EQ(v.y(), 0.0f);
+}
+
+TEST_F(PlayerControls, APushIntoAWallIsTurnedAlongIt) {
+    player.setOnGround(true);
+    input.press('W');
+    input.press('A'); // forward and left: along (-1, -1) on the ground
+    player.update(1.0 / 60.0);
+    const float diagonal = 75.0f / 60.0f / std::sqrt(2.0f);
+    player.tick(1.0f / 60.0f, {{1.0f, 0.0f}}); // a wall on the left
+    btVector3 v = player.getBody()->getLinearVelocity();
+    EXPECT_NEAR(v.x(), 0.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(v.z(), -diagonal);
+
+    player.getBody()->setLinearVelocity(btVector3(0, 0, 0));
+    player.tick(1.0f / 60.0f, {{-1.0f, 0.0f}}); // one on the right is walked away from
+    v = player.getBody()->getLinearVelocity();
+    EXPECT_FLOAT_EQ(v.x(), -diagonal);
+    EXPECT_FLOAT_EQ(v.z(), -diagonal);
 }
