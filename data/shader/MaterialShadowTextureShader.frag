@@ -37,6 +37,12 @@ const float CONE_OUTER = 0.95;
 const float SPILL = 0.06;
 
 const float FOG_FAR = 30.0;
+// How far the front has to close in (as a share of FOG_FAR) before the fog is at full
+// strength: a switch starts and ends with the front at the far plane, and there the fog
+// must be nothing yet, or it would flash on and off over a long view.
+const float FOG_FADE = 0.35;
+// Noise cells per world unit of the fog pattern, finer close to the player.
+const float FOG_SCALE = 0.45;
 const vec3 FOG_DEEP = vec3(0.035, 0.020, 0.090);
 const vec3 FOG_BRIGHT = vec3(0.42, 0.50, 0.78);
 const vec3 FOG_GLOW = vec3(0.90, 0.70, 1.00);
@@ -138,7 +144,9 @@ float fogSwirl(vec3 point, float scale) {
     float c = cos(angle);
     float s = sin(angle);
     offset.xz = mat2(c, s, -s, c) * offset.xz;
-    vec3 q = (cameraPosition.xyz + offset) * scale + vec3(0.0, -fogTimer * 0.3, 0.0);
+    // Only the offset takes the finer scale: scaling the world position would slide the
+    // pattern by the player's distance from the origin each time the scale changes.
+    vec3 q = cameraPosition.xyz * FOG_SCALE + offset * scale + vec3(0.0, -fogTimer * 0.3, 0.0);
     // A slow sine warp makes the cloud roll into itself.
     vec3 fold = sin(q.zxy * 0.6 + vec3(fogTimer * 0.15, 1.7, -fogTimer * 0.15));
     return fbm(q + vec3(fold.x, 0.0, fold.z) * 1.2);
@@ -153,7 +161,7 @@ vec3 applyFog(vec3 color) {
     // has closed in the player stands inside a moving cloud, not looking at a pattern
     // painted on the walls.
     float sampleDistance = min(pointDistance, max(fogDistance, 1.5));
-    float scale = 0.45 * max(1.0, 4.0 / sampleDistance);
+    float scale = FOG_SCALE * max(1.0, 4.0 / sampleDistance);
     float swirl = fogSwirl(cameraPosition.xyz + direction * sampleDistance, scale);
 
     // A ragged front: the swirl pushes it back and forth by a good part of its distance.
@@ -169,7 +177,7 @@ vec3 applyFog(vec3 color) {
     float pulse = 0.5 + 0.5 * sin(fogTimer * 2.3 + swirl * 6.2831853);
     float swirl2 = swirl * swirl;
     fog += FOG_GLOW * swirl2 * swirl2 * (0.3 + 0.4 * pulse);
-    return mix(color, fog, density);
+    return mix(color, fog, density * smoothstep(0.0, FOG_FADE, closing));
 }
 
 void main() {

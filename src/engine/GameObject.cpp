@@ -150,6 +150,7 @@ void GameObject::attachModel(Model* newModel) {
     model = newModel;
     if (model != nullptr) {
         radius = model->boundingRadius;
+        cullingRadius = model->boundingRadius;
         createBoundingBody();
     }
 }
@@ -157,6 +158,7 @@ void GameObject::attachModel(Model* newModel) {
 void GameObject::releaseModel() {
     model = nullptr;
     radius = 0.0f;
+    cullingRadius = 0.0f;
     boundingBody.reset();
 }
 

@@ -42,12 +42,14 @@ public:
     void setParent(GameObject* newParent);
     // Whether the point lies within `radius` of the world position, the border included.
     bool containsPoint(const glm::vec3& point);
-    // Never negative; what view-frustum culling uses.
+    // The reach that `containsPoint` tests; never negative.
     float getRadius() const;
+    // The sphere around the world position that holds all the object draws, for culling.
+    float getCullingRadius() const { return cullingRadius; }
     glm::vec3 getWorldPosition();
 
-    // Replaces the model: radius from it and a bounding body at the current world
-    // position; a null model leaves the object drawing nothing.
+    // Replaces the model: reach and culling radius from it and a bounding body at the
+    // current world position; a null model leaves the object drawing nothing.
     void attachModel(Model* newModel);
     void releaseModel();
     void createBoundingBody();
@@ -70,6 +72,9 @@ protected:
     std::string texture = "img\\default.png";
     glm::mat4 transform{1.0f};
     float radius = 1.0f;
+    // Apart from the reach: an object may draw more than its model (the time machine
+    // draws its parts), and what the player can reach must not change with it.
+    float cullingRadius = 1.0f;
 
 private:
     GameObject* parent = nullptr;

@@ -73,7 +73,7 @@ void CullingScene::draw(engine::RenderContext& context, const CellVisibility* ce
     buildPlanes(*static_cast<const glm::mat4*>(value));
     for (engine::GameObject* object : objects) {
         const glm::vec3 centre = object->getWorldPosition();
-        const float radius = object->getRadius();
+        const float radius = object->getCullingRadius();
         if (reaches(centre, radius) && (cells == nullptr || cells->sees(centre, radius))) {
             object->render(context);
         }

@@ -237,9 +237,11 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
     mainContext.set("fogDistance", &frameFogDistance);
     mainContext.set("cameraPosition", glm::value_ptr(cameraPosition));
     mainContext.set("fogTimer", &frameFogTimer);
-    // Without culling everything is drawn anyway, so there is nothing to look for.
+    // Without culling everything is drawn anyway, so there is nothing to look for; in
+    // wireframe the walls hide nothing, so what lies behind rock is drawn as well.
+    const app::RenderSettings& settings = app::renderSettings();
     CellVisibility* cells =
-        app::renderSettings().viewFrustumCulling ? cellVisibility.get() : nullptr;
+        settings.viewFrustumCulling && !settings.wireframeMode ? cellVisibility.get() : nullptr;
     if (cells != nullptr) {
         cells->lookFrom(cameraTransform, CullingScene::farDistance);
     }

@@ -14,8 +14,11 @@
 #include "screen/LevelEndManager.h"
 #include "sound/SoundLibrary.h"
 
+#include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
+#include <glm/matrix.hpp>
 
+#include <algorithm>
 #include <iostream>
 
 namespace Vexmor::gameobject {
@@ -35,6 +38,11 @@ constexpr double capsuleOpen = 2.5;
 constexpr double rotorsOut = 3.0;
 constexpr double spinUp = 3.5;
 constexpr double levelOver = 8.5;
+// How far each capsule half slides per second, and how far the arms and the small rotors
+// stand out once they are let go.
+constexpr double capsuleSlide = 0.42;
+constexpr double armsOut = 0.2;
+constexpr double smallRotorsOut = 0.06;
 
 glm::mat4 translation(double x, double y, double z) {
     return glm::translate(
@@ -86,6 +94,30 @@ TimeMachine::TimeMachine(const glm::mat4& transform) : GameObject(transform) {
     lockSmallDown = addPart(
         std::make_unique<LockSmall>(smallLockSeat * rotation(180.0, zAxis), false), capsuleRight);
     addPart(std::make_unique<TimeChair>(identity), this);
+    cullingRadius = farthestReach();
+}
+
+// The parts reach farthest with the capsule open and the rotors out. A spin turns a part
+// about its own origin, so no angle takes any part's origin further out, and each part's
+// model lies within its radius of that origin.
+float TimeMachine::farthestReach() {
+    slideCapsule(capsuleSlide * (capsuleOpen - locksOpen));
+    extendRotors(armsOut, smallRotorsOut);
+    for (const auto& part : parts) {
+        part->update(0.0);
+    }
+    const glm::mat4 toMachine = glm::inverse(getWorldMatrix());
+    float reach = 0.0f;
+    for (const auto& part : parts) {
+        const glm::vec3 origin(toMachine * part->getWorldMatrix()[3]);
+        reach = std::max(reach, glm::length(origin) + part->getCullingRadius());
+    }
+    slideCapsule(0.0);
+    extendRotors(0.0, 0.0);
+    for (const auto& part : parts) {
+        part->update(0.0);
+    }
+    return reach;
 }
 
 void TimeMachine::setLevelEndManager(screen::LevelEndManager* manager) {
@@ -156,28 +188,34 @@ void TimeMachine::runSequence(double seconds) {
             stage = 1;
             turnLocks(locksOpen);
         }
-        const double slide = 0.42 * (t - locksOpen);
-        capsuleLeft->setAnimation(translation(-slide, 0.0, 0.0));
-        capsuleRight->setAnimation(translation(slide, 0.0, 0.0));
+        slideCapsule(capsuleSlide * (t - locksOpen));
     }
     if (t > locksOpen && t <= rotorsOut) {
-        for (Rotator* arm : rotorArms) {
-            arm->setAnimation(translation(0.0, 0.1333333 * (t - locksOpen), 0.0));
-        }
-        for (Rotator* rotor : smallRotors) {
-            rotor->setAnimation(translation(0.0, 0.04 * (t - locksOpen), 0.0));
-        }
+        extendRotors(0.1333333 * (t - locksOpen), 0.04 * (t - locksOpen));
     }
     if (t > spinUp && stage < 2) {
         stage = 3;
+        extendRotors(armsOut, smallRotorsOut);
         for (Rotator* arm : rotorArms) {
-            arm->setAnimation(translation(0.0, 0.2, 0.0));
             arm->startSpinning();
         }
         for (Rotator* rotor : smallRotors) {
-            rotor->setAnimation(translation(0.0, 0.06, 0.0));
             rotor->startSpinning();
         }
+    }
+}
+
+void TimeMachine::slideCapsule(double slide) {
+    capsuleLeft->setAnimation(translation(-slide, 0.0, 0.0));
+    capsuleRight->setAnimation(translation(slide, 0.0, 0.0));
+}
+
+void TimeMachine::extendRotors(double arm, double smallRotor) {
+    for (Rotator* rotorArm : rotorArms) {
+        rotorArm->setAnimation(translation(0.0, arm, 0.0));
+    }
+    for (Rotator* rotor : smallRotors) {
+        rotor->setAnimation(translation(0.0, smallRotor, 0.0));
     }
 }
 

@@ -45,8 +45,14 @@ public:
 
 private:
     template <typename Part> Part* addPart(std::unique_ptr<Part> part, GameObject* parent);
+    // What culling needs around the machine to hold every part in every pose.
+    float farthestReach();
     void runSequence(double seconds);
     void turnLocks(double sequenceSeconds);
+    // Each capsule half this far out to its side.
+    void slideCapsule(double slide);
+    // The arms and the small rotors this far out along their own y axes.
+    void extendRotors(double arm, double smallRotor);
     void requestNextLevel();
 
     screen::LevelEndManager* levelEndManager = nullptr;

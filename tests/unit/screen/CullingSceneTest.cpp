@@ -15,7 +15,7 @@ namespace {
 class Ball : public GameObject {
 public:
     Ball(const glm::vec3& at, float size) : GameObject(glm::translate(glm::mat4(1.0f), at)) {
-        radius = size;
+        cullingRadius = size;
     }
     void onUpdate(double /*seconds*/) override {}
     void render(RenderContext& /*context*/) override { ++renders; }
