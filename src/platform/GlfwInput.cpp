@@ -63,6 +63,11 @@ void GlfwInput::setCursorPosition(glm::ivec2 position) {
 
 void GlfwInput::disableCursor() {
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    // The pointer is confined to the window and put back to its centre only once a
+    // frame, so a fast turn would stop at the window's edge; raw motion has no edge.
+    if (glfwRawMouseMotionSupported() == GLFW_TRUE) {
+        glfwSetInputMode(window, GLFW_RAW_MOUSE_MOTION, GLFW_TRUE);
+    }
     cursorDisabled = true;
     captureSettling = true;
     settledPosition = rawCursorPosition() - offset;

@@ -164,6 +164,12 @@ void GameProcess::holdKey(const std::string& keyName) {
     }
 }
 
+void GameProcess::moveMouse(int dx, int dy) {
+    if (!xdotool("mousemove_relative -- " + std::to_string(dx) + " " + std::to_string(dy))) {
+        throw std::runtime_error("xdotool could not move the mouse");
+    }
+}
+
 void GameProcess::tapKey(const std::string& keyName) {
     holdKey(keyName);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -33,6 +33,8 @@ public:
     // A key held long enough for a frame to see it down, then released.
     void tapKey(const std::string& keyName);
     void holdKey(const std::string& keyName);
+    // A relative move of the pointer, as a mouse makes it.
+    void moveMouse(int dx, int dy);
     // What a user's click on the close button sends.
     void requestClose();
 

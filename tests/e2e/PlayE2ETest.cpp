@@ -109,6 +109,38 @@ protected:
 
 } // namespace
 
+// A room with the machine in one wall: every quarter turn shows something else.
+TEST_F(PlayE2E, AMouseTurnKeepsTurningWhateverTheSizeOfItsMoves) {
+    data.write("levels/room.lvl", "xDim 5\nyDim 3\nzDim 5\nplayer 2 1 2\ntimemachine 2 1 4\n"
+                                  "air 1 1 1\nair 2 1 1\nair 3 1 1\nair 1 1 2\nair 2 1 2\n"
+                                  "air 3 1 2\nair 1 1 3\nair 2 1 3\nair 3 1 3\nair 3 1 0\n");
+    data.write("levels/levels.ini", "levels\\room.lvl\n");
+    game.start();
+    ASSERT_NE(game.waitForWindow(30s), 0u) << game.output();
+    ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
+    // Past whatever shows only as a level starts, and the body at rest.
+    std::this_thread::sleep_for(4s);
+    const Picture start = screenshot();
+
+    // Half a degree a pixel: 1440 pixels are two whole turns, back to the first view.
+    const auto turn = [&](int moves, int pixels, std::chrono::milliseconds pause) {
+        for (int i = 0; i < moves; ++i) {
+            game.moveMouse(pixels, 0);
+            std::this_thread::sleep_for(pause);
+        }
+        std::this_thread::sleep_for(500ms);
+    };
+    turn(144, 10, 15ms);
+    EXPECT_LT(screenshot().differingShare(start), 0.01) << "small moves, 720 degrees";
+    // Each of these moves on its own goes past the window's edge from its centre.
+    turn(2, 720, 200ms);
+    EXPECT_LT(screenshot().differingShare(start), 0.01) << "two moves of 360 degrees each";
+    turn(36, -10, 15ms);
+    EXPECT_GT(screenshot().differingShare(start), 0.3) << "half a turn back faces the other way";
+    game.tapKey("Escape");
+    EXPECT_TRUE(game.waitForExit(20s).has_value());
+}
+
 TEST_F(PlayE2E, TheTimeMachineLeadsThroughTheLevelsToTheWinningImage) {
     game.start();
     ASSERT_NE(game.waitForWindow(30s), 0u) << game.output();
