@@ -6,6 +6,7 @@
 
 #include <BulletCollision/CollisionShapes/btBoxShape.h>
 #include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <LinearMath/btMotionState.h>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -47,6 +48,10 @@ Door::Door(const glm::mat4& transform, int /*era*/, int state)
             0.0f, physics::CollisionShapeLibrary::getInstance().getBox(1.2f, 1.95f, 0.1f),
             toBullet(closedTransform * glm::translate(glm::mat4(1.0f), leafCentre)));
         collisionBody = ownedCollisionBody->get();
+        // Kinematic: the world gives the leaf the speed of its swing, so it pushes the
+        // player and the ball aside instead of jumping into them.
+        collisionBody->setCollisionFlags(collisionBody->getCollisionFlags() |
+                                         btCollisionObject::CF_KINEMATIC_OBJECT);
     } else {
         closedTransform =
             transform * glm::translate(glm::mat4(1.0f), glm::vec3(-0.2f, -2.4f, -0.3f)) *
@@ -63,6 +68,7 @@ void Door::onUpdate(double seconds) {
     if (state != Normal) {
         return;
     }
+    const float before = angle;
     if (open && angle < wideOpen) {
         angle = static_cast<float>(std::min(wideOpen, angle + seconds * swingDegreesPerSecond));
     } else if (!open && angle > 0.0f) {
@@ -70,8 +76,21 @@ void Door::onUpdate(double seconds) {
     }
     const glm::mat4 leaf = closedTransform * hinge(angle);
     setTransform(leaf);
-    collisionBody->setCenterOfMassTransform(
-        toBullet(leaf * glm::translate(glm::mat4(1.0f), leafCentre)));
+    const btTransform box = toBullet(leaf * glm::translate(glm::mat4(1.0f), leafCentre));
+    if (angle != before) {
+        // The world takes the next place from the motion state and the speed from the way
+        // there; a swinging leaf never sleeps, or it would stop where it is.
+        collisionBody->getMotionState()->setWorldTransform(box);
+        collisionBody->forceActivationState(DISABLE_DEACTIVATION);
+    } else if (collisionBody->getActivationState() != ISLAND_SLEEPING) {
+        // At rest the leaf stands exactly where it stopped and keeps nothing it touches
+        // awake.
+        collisionBody->setCenterOfMassTransform(box);
+        collisionBody->getMotionState()->setWorldTransform(box);
+        collisionBody->setLinearVelocity(btVector3(0.0f, 0.0f, 0.0f));
+        collisionBody->setAngularVelocity(btVector3(0.0f, 0.0f, 0.0f));
+        collisionBody->forceActivationState(ISLAND_SLEEPING);
+    }
 }
 
 // A fallen door is walked over, not used: it offers nothing to the use key.

@@ -34,9 +34,12 @@ glm::mat4 leafAt(float angle) {
     return placed * translation(edge) * turn(angle, {0.0f, 1.0f, 0.0f}) * translation(-edge);
 }
 
+// Where the world places the box in its next step.
 glm::mat4 bodyTransform(const btRigidBody& body) {
     glm::mat4 matrix(1.0f);
-    body.getCenterOfMassTransform().getOpenGLMatrix(glm::value_ptr(matrix));
+    btTransform next;
+    body.getMotionState()->getWorldTransform(next);
+    next.getOpenGLMatrix(glm::value_ptr(matrix));
     return matrix;
 }
 

@@ -3,6 +3,7 @@
 
 #include "gameobject/Door.h"
 #include "gameobject/Player.h"
+#include "gameobject/Sphere.h"
 #include "platform/ActiveInput.h"
 #include "platform/Keys.h"
 #include "platform/ScriptedInput.h"
@@ -115,6 +116,15 @@ protected:
             for (const auto& object : level.getScene().getObjects(level.isBright())) {
                 if (auto* found = dynamic_cast<gameobject::Door*>(object.get())) {
                     return found;
+                }
+            }
+            return nullptr;
+        }
+        // The ball of the era shown.
+        const btRigidBody* ball() {
+            for (const auto& object : level.getScene().getObjects(level.isBright())) {
+                if (dynamic_cast<gameobject::Sphere*>(object.get()) != nullptr) {
+                    return object->getPhysicsBody();
                 }
             }
             return nullptr;
@@ -274,4 +284,82 @@ TEST_F(MovementGl, AWalkOffTheMiddleOfADoorwaySlidesThrough) {
             EXPECT_LT(run.position().z(), 7.5f) << "beyond the door's cell";
         }
     }
+}
+
+// How far a body's centre is from the door leaf's box, across the floor.
+float distanceToLeaf(const btRigidBody& leaf, const btVector3& centre) {
+    const btVector3 local = leaf.getWorldTransform().invXform(centre);
+    const float across = std::max(0.0f, std::abs(local.x()) - 0.6f);
+    const float through = std::max(0.0f, std::abs(local.z()) - 0.05f);
+    return std::sqrt(across * across + through * through);
+}
+
+// A leaf swinging into the player, opening or closing, pushes him ahead of it: it never
+// comes nearer his eye than the near plane's corners (0.12), the door still swings all the
+// way at its speed, and he is not pushed into the cell's walls or the floor. The ball in
+// the swing is pushed aside the same way.
+TEST_F(MovementGl, ADoorSwingingIntoThePlayerOrTheBallPushesThemAside) {
+    // The door cell is x 2.5 to 5 and z 7.5 to 10; the leaf hangs at x 3.13 and opens into
+    // the cell, to lie along x 3.13 from z 10 down to 8.8.
+    data->write("levels/doorway.lvl", doorwayLevel(0, 0.0f));
+    int pushes = 0;
+    for (bool opening : {true, false}) {
+        for (float x = 2.9f; x < 4.4f; x += 0.35f) {
+            for (float z = 8.9f; z < 9.9f; z += 0.3f) {
+                SCOPED_TRACE(std::string(opening ? "opening" : "closing") + " on the player at " +
+                             std::to_string(x) + ", " + std::to_string(z));
+                Run run("levels\\doorway.lvl");
+                gameobject::Door& door = *run.door();
+                if (!opening) {
+                    CoutCapture quiet;
+                    door.interact();
+                    run.frames(2.5, 1.0 / 60.0);
+                }
+                if (distanceToLeaf(*door.getCollisionBody(), btVector3(x, 3.125f, z)) < 0.3f) {
+                    continue; // would start inside the leaf
+                }
+                run.placeBody(btVector3(x, 3.125f, z));
+                run.frames(0.5, 1.0 / 60.0);
+                ++pushes;
+                {
+                    CoutCapture quiet;
+                    door.interact();
+                }
+                float nearest = 1.0f;
+                for (double t = 0.0; t < 2.5; t += run.frames(0.0, 1.0 / 60.0)) {
+                    nearest =
+                        std::min(nearest, distanceToLeaf(*door.getCollisionBody(), run.position()));
+                }
+                EXPECT_GT(nearest, 0.15f);
+                EXPECT_EQ(door.getAngle(), opening ? 90.0f : 0.0f);
+                EXPECT_GT(run.position().x(), 2.7f);
+                EXPECT_LT(run.position().x(), 4.8f);
+                EXPECT_NEAR(run.position().y(), 3.125f, 0.05f);
+            }
+        }
+    }
+
+    EXPECT_GE(pushes, 25);
+
+    data->write("levels/balldoor.lvl", doorwayLevel(0, 0.0f) + "ball 1 1 3\n");
+    Run run("levels\\balldoor.lvl");
+    run.frames(1.0, 1.0 / 60.0);
+    gameobject::Door& door = *run.door();
+    const btRigidBody* ball = run.ball();
+    ASSERT_NE(ball, nullptr);
+    {
+        CoutCapture quiet;
+        door.interact();
+    }
+    float nearest = 1.0f;
+    for (double t = 0.0; t < 3.0; t += run.frames(0.0, 1.0 / 60.0)) {
+        nearest = std::min(nearest, distanceToLeaf(*door.getCollisionBody(),
+                                                   ball->getWorldTransform().getOrigin()));
+    }
+    EXPECT_EQ(door.getAngle(), 90.0f);
+    EXPECT_GT(nearest, 0.4f) << "the ball's radius is 0.5";
+    const btVector3 rest = ball->getWorldTransform().getOrigin();
+    EXPECT_GT(rest.x(), 2.9f);
+    EXPECT_LT(rest.x(), 4.6f);
+    EXPECT_NEAR(rest.y(), 3.0f, 0.05f);
 }
