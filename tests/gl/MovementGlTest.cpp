@@ -363,3 +363,27 @@ TEST_F(MovementGl, ADoorSwingingIntoThePlayerOrTheBallPushesThemAside) {
     EXPECT_LT(rest.x(), 4.6f);
     EXPECT_NEAR(rest.y(), 3.0f, 0.05f);
 }
+
+// Keeping to either side wall of a corridor, pressed against it, the player walks onto the
+// stair at its end and up it instead of catching on the stair's side.
+TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
+    std::string text = "xDim 3\nyDim 4\nzDim 10\nplayer 1 1 8\nstair 1 1 3 0 2\n"
+                       "air 1 2 3\nair 1 2 2\nair 1 2 1\n";
+    for (int z = 4; z <= 8; ++z) {
+        text += "air 1 1 " + std::to_string(z) + "\n";
+    }
+    data->write("levels/stairend.lvl", text);
+    for (int side : {'A', 'D'}) {
+        SCOPED_TRACE(side == 'A' ? "left wall" : "right wall");
+        Run run("levels\\stairend.lvl");
+        // The corridor's walls are at x 2.5 and 5; the capsule's radius is 0.25.
+        run.placeBody(btVector3(side == 'A' ? 2.76f : 4.74f, 3.125f, 21.0f));
+        run.frames(0.5, 1.0 / 60.0);
+        input.press('W');
+        input.press(side);
+        run.frames(8.0, 1.0 / 60.0);
+        input.releaseAll();
+        EXPECT_GT(run.position().y(), 5.5f) << "on the floor above";
+        EXPECT_LT(run.position().z(), 7.5f) << "past the stair's top";
+    }
+}
