@@ -11,6 +11,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 namespace Vexmor::gameobject {
@@ -19,9 +20,15 @@ namespace {
 
 constexpr double swingDegreesPerSecond = 45.0;
 constexpr double wideOpen = 90.0;
+constexpr double rattleSeconds = 0.4;
+constexpr double rattleDegrees = 3.0;
+constexpr double pi = 3.14159265358979;
 
 // The box sits this far in front of the door's origin, where the doorway is.
 const glm::vec3 leafCentre(0.0f, 0.0f, 1.25f);
+
+// Halfway up the drawn leaf, from the floor to its top edge, in the doorway.
+const glm::vec4 leafMiddle(0.0f, -0.275f, 1.25f, 1.0f);
 
 // The leaf turns about its hinge edge, the vertical line through (-0.62, y, 1.25).
 glm::mat4 hinge(float angle) {
@@ -65,6 +72,10 @@ Door::Door(const glm::mat4& transform, int /*era*/, int state)
 }
 
 void Door::onUpdate(double seconds) {
+    if (state == Locked) {
+        rattle(seconds);
+        return;
+    }
     if (state != Normal) {
         return;
     }
@@ -93,6 +104,23 @@ void Door::onUpdate(double seconds) {
     }
 }
 
+void Door::rattle(double seconds) {
+    if (rattleTime < 0.0) {
+        return;
+    }
+    rattleTime += seconds;
+    if (rattleTime >= rattleSeconds) {
+        rattleTime = -1.0;
+        angle = 0.0f;
+        setTransform(closedTransform);
+        return;
+    }
+    // The box stays shut: the leaf moves too little to let anyone through.
+    angle = static_cast<float>(rattleDegrees *
+                               std::abs(std::sin(2.0 * pi * rattleTime / rattleSeconds)));
+    setTransform(closedTransform * hinge(angle));
+}
+
 // A fallen door is walked over, not used: it offers nothing to the use key.
 bool Door::isInRange(const glm::vec3& point) {
     return state != Fallen && containsPoint(point);
@@ -104,6 +132,13 @@ void Door::interact() {
     }
     std::cout << "Player interacted with door!" << std::endl;
     open = !open;
+    if (state == Locked) {
+        rattleTime = 0.0;
+    }
+}
+
+glm::vec3 Door::getCentre() {
+    return glm::vec3(getWorldMatrix() * leafMiddle);
 }
 
 std::unique_ptr<physics::OwnedRigidBody> Door::takeCollisionBody() {

@@ -13,8 +13,8 @@ class btRigidBody;
 namespace Vexmor::gameobject {
 
 // The leaf of a door block. The player toggles it; a normal door swings about its hinge
-// at a fixed speed and carries its collision box along, a locked one stays shut and a
-// fallen one lies on the floor without a box and cannot be used.
+// at a fixed speed and carries its collision box along, a locked one rattles against its
+// lock and stays shut, and a fallen one lies on the floor without a box and cannot be used.
 class Door : public engine::GameObject, public Interactable {
 public:
     enum State : int { Normal = 0, Locked = 1, Fallen = 2 };
@@ -25,6 +25,9 @@ public:
     void onUpdate(double seconds) override;
     bool isInRange(const glm::vec3& point) override;
     void interact() override;
+    // The middle of the leaf where it stands now.
+    glm::vec3 getCentre() override;
+    bool refusedUse() const override { return state == Locked; }
 
     // Hands the collision box to whoever adds it to a physics world; the door keeps
     // moving it. Null for a fallen door or once taken.
@@ -36,9 +39,14 @@ public:
     int getState() const { return state; }
 
 private:
+    // A locked leaf pulled against its lock: out a few degrees and back, twice.
+    void rattle(double seconds);
+
     bool open = false;
     // Degrees, 0 shut to 90 wide open.
     float angle = 0.0f;
+    // Seconds since a locked door was last tried; below 0 while it is still.
+    double rattleTime = -1.0;
     glm::mat4 closedTransform;
     std::unique_ptr<physics::OwnedRigidBody> ownedCollisionBody;
     btRigidBody* collisionBody = nullptr;

@@ -9,6 +9,7 @@
 #include "screen/ScreenImage.h"
 #include "screen/TimeSwitcher.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace Vexmor::screen {
@@ -16,6 +17,7 @@ namespace Vexmor::screen {
 namespace {
 
 constexpr float maxFogDistance = 30.0f;
+constexpr double lockSignShown = 1.0;
 
 } // namespace
 
@@ -27,6 +29,7 @@ LevelManager::~LevelManager() = default;
 void LevelManager::init() {
     std::cout << "Init Framebuffer..." << std::endl;
     lookingAtInteractable = false;
+    lockSignSeconds = 0.0;
     scene.createShadowMap();
     std::cout << "Init Framebuffer done!" << std::endl;
     scene.resetGround();
@@ -46,6 +49,9 @@ void LevelManager::init() {
 
     interactIcon = makeScreenImage({"img\\interact.png", 0.1f, 0.1f, -0.05f, -0.55f});
     helpImage = makeScreenImage({"img\\VexmorHelp.png", 2.0f, 2.0f, 0.0f, 0.0f});
+    lockSign = makeScreenImage({"img\\locked.png", 0.1f, 0.1f, -0.05f, -0.55f});
+    // 32 x 32 window pixels, one per texel, so its thin lines stay sharp.
+    crosshair = makeScreenImage({"img\\crosshair.png", 32.0f / 512.0f, 32.0f / 384.0f, 0.0f, 0.0f});
     scene.fillCullingScenes();
 
     // A key held while the level loads must not act in its first frame.
@@ -66,6 +72,8 @@ void LevelManager::close() {
     levelEndManager.reset();
     interactIcon.reset();
     helpImage.reset();
+    lockSign.reset();
+    crosshair.reset();
 }
 
 bool LevelManager::isBright() const {
@@ -84,10 +92,18 @@ void LevelManager::update(double seconds) {
     if (timeSwitcher->isSwitching() && dynamic_cast<gameobject::LevelEnder*>(target) != nullptr) {
         target = nullptr;
     }
+    // Once the machine runs, the level is over: its sequence plays out undisturbed.
+    if (levelEndManager->levelEnding) {
+        target = nullptr;
+    }
+    lockSignSeconds = std::max(0.0, lockSignSeconds - seconds);
     if (target != nullptr) {
         lookingAtInteractable = true;
         if (!useKeyWasDown && useDown) {
             target->interact();
+            if (target->refusedUse()) {
+                lockSignSeconds = lockSignShown;
+            }
         }
     }
     const bool timeDown = input.isKeyDown('T');
@@ -113,7 +129,10 @@ void LevelManager::render() {
     }
     scene.render(isBright(), timeSwitcher->isSwitching() ? timeSwitcher->getFogDistance() : -1.0f,
                  timeSwitcher->getFogTimer());
-    if (lookingAtInteractable) {
+    drawScreenImage(*crosshair, scene.frameContext());
+    if (isShowingLockSign()) {
+        drawScreenImage(*lockSign, scene.frameContext());
+    } else if (lookingAtInteractable) {
         drawScreenImage(*interactIcon, scene.frameContext());
     }
 }

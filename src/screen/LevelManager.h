@@ -34,6 +34,8 @@ public:
 
     bool isBright() const;
     bool isLookingAtInteractable() const { return lookingAtInteractable; }
+    // A locked door was just tried: its sign stands in for the use hint a while.
+    bool isShowingLockSign() const { return lockSignSeconds > 0.0; }
     const LevelScene& getScene() const { return scene; }
     const TimeSwitcher* getTimeSwitcher() const { return timeSwitcher.get(); }
     const LevelEndManager* getLevelEndManager() const { return levelEndManager.get(); }
@@ -46,9 +48,12 @@ private:
     bool lookingAtInteractable = false;
     bool timeKeyWasDown = false;
     bool useKeyWasDown = false;
+    double lockSignSeconds = 0.0;
     std::unique_ptr<TimeSwitcher> timeSwitcher;
     std::unique_ptr<gameobject::GUIElement> interactIcon;
     std::unique_ptr<gameobject::GUIElement> helpImage;
+    std::unique_ptr<gameobject::GUIElement> lockSign;
+    std::unique_ptr<gameobject::GUIElement> crosshair;
 };
 
 } // namespace Vexmor::screen

@@ -10,6 +10,7 @@
 #include "physics/PhysicsWorld.h"
 #include "platform/ActiveInput.h"
 #include "platform/Console.h"
+#include "screen/AimChoice.h"
 #include "screen/CellVisibility.h"
 #include "screen/CullingScene.h"
 
@@ -127,14 +128,18 @@ void LevelScene::updateObjects(bool bright, double seconds) {
 }
 
 gameobject::Interactable* LevelScene::interactableInReach(bool bright) {
-    const glm::vec3 probe(player->getCameraMatrix() * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f));
+    const glm::mat4& camera = player->getCameraMatrix();
+    const glm::vec3 eye(camera[3]);
+    const glm::vec3 probe(camera * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f));
+    AimChoice aim(eye, probe - eye);
+    gameobject::Interactable* chosen = nullptr;
     for (gameobject::Interactable* interactable :
          bright ? brightInteractables : darkInteractables) {
-        if (interactable->isInRange(probe)) {
-            return interactable;
+        if (interactable->isInRange(probe) && aim.offer(interactable->getCentre())) {
+            chosen = interactable;
         }
     }
-    return nullptr;
+    return chosen;
 }
 
 void LevelScene::placeLight() {

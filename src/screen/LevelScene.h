@@ -47,7 +47,8 @@ public:
     void fillCullingScenes();
 
     void updateObjects(bool bright, double seconds);
-    // The first of the era's interactables that the player's reach point is in, or null.
+    // Of the era's interactables that the player's reach point is in and whose centre he
+    // faces, the one nearest his view direction, or null.
     gameobject::Interactable* interactableInReach(bool bright);
     // The rest of a frame once the screen has acted on its keys: the light follows the
     // eye unless held, the camera is taken over and both worlds step. The player is

@@ -108,7 +108,7 @@ TEST_F(DoorGl, ANormalDoorSwingsAtFortyFiveDegreesASecondAndItsBoxFollows) {
     expectLeafAt(door, 45.0f);
 }
 
-TEST_F(DoorGl, ALockedDoorTogglesButNeverMoves) {
+TEST_F(DoorGl, ALockedDoorTogglesButStaysShut) {
     Door door(placed, 0, Door::Locked);
     CoutCapture console;
     door.interact();

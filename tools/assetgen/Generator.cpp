@@ -68,6 +68,8 @@ std::vector<Asset> allAssets() {
         image("rotator_on.png", rotatorTexture, true),
         image("chair.png", chairTexture),
         image("interact.png", interactHint, true),
+        image("locked.png", lockedHint, true),
+        image("crosshair.png", crosshair, true),
         image("OnGround.png", onGroundIndicator, true),
         image("VexmorHelp.png", helpScreen),
         image("winning.png", winningScreen),

@@ -130,6 +130,10 @@ bool TimeMachine::isInRange(const glm::vec3& point) {
     return glm::dot(offset, offset) <= 4.0f;
 }
 
+glm::vec3 TimeMachine::getCentre() {
+    return glm::vec3(getWorldMatrix()[3]);
+}
+
 void TimeMachine::interact() {
     std::cout << "Player interacted with Timemachine!" << std::endl;
     if (levelEndManager != nullptr) {

@@ -34,6 +34,8 @@ public:
     // Within 2 units of the point one unit in front of the machine's origin.
     bool isInRange(const glm::vec3& point) override;
     void interact() override;
+    // The middle of the capsule, where the chair stands.
+    glm::vec3 getCentre() override;
     void draw(engine::RenderContext& context) override;
     void onUpdate(double seconds) override;
 

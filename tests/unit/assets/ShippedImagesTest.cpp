@@ -62,7 +62,7 @@ const Named everyImage[] = {
     {"lock_down_off.png", 24},  {"lock_down_on.png", 24},    {"rotator_off.png", 24},
     {"rotator_on.png", 24},     {"chair.png", 24},           {"VexmorHelp.png", 24},
     {"winning.png", 24},        {"interact.png", 32},        {"OnGround.png", 32},
-    {"icon.png", 32},
+    {"icon.png", 32},           {"locked.png", 32},          {"crosshair.png", 32},
 };
 
 // Mean step across the wrap (last column to first, last row to first) against the mean
@@ -133,7 +133,7 @@ TEST(ShippedImages, TheDarkEraIsVisiblyDarkerAndLitPartsAreBrighter) {
 }
 
 TEST(ShippedImages, HintsAreClearAroundAndSolidInTheMiddle) {
-    for (const char* file : {"interact.png", "OnGround.png", "icon.png"}) {
+    for (const char* file : {"interact.png", "OnGround.png", "icon.png", "locked.png"}) {
         SCOPED_TRACE(file);
         const FreeImageBitmap bitmap = load(file);
         ASSERT_TRUE(bitmap);

@@ -125,22 +125,77 @@ const glm::vec4 warmWhite(1.0f, 0.96f, 0.88f, 1.0f);
 const glm::vec4 amber(1.0f, 0.72f, 0.25f, 1.0f);
 const glm::vec4 cyan(0.4f, 0.92f, 1.0f, 1.0f);
 
+// The hints are shown 0.1 x 0.1 of the screen: on 1024 x 768 a texel is a third wider
+// than tall, so widths here are three quarters of what they show as.
+constexpr float hintAspect = 0.75f;
+
+// A dark see-through disc with a ring, on which a hint's sign stands.
+Image hintDisc(const glm::vec4& ring) {
+    constexpr float ry = 58.0f;
+    constexpr float rx = ry * hintAspect;
+    Image image(128, 128, glm::vec4(0.0f));
+    paint(image, ellipse(64, 64, rx, ry), glm::vec4(0.04f, 0.06f, 0.1f, 0.6f));
+    paint(image, ellipseRing(64, 64, rx, ry, 7.0f), ring);
+    return image;
+}
+
 } // namespace
 
 Image interactHint() {
-    // Shown 0.1 x 0.1 of the screen: on 1024 x 768 a texel is a third taller than wide,
-    // so the ellipse here is a circle there.
-    constexpr float ry = 58.0f;
-    constexpr float rx = ry * 0.75f;
-    Image image(128, 128, glm::vec4(0.0f));
-    paint(image, ellipse(64, 64, rx, ry), glm::vec4(0.04f, 0.06f, 0.1f, 0.6f));
-    paint(image, ellipseRing(64, 64, rx, ry, 7.0f), warmWhite);
+    Image image = hintDisc(warmWhite);
     TextStyle style;
     style.pixelWidth = 6;
     style.pixelHeight = 8;
     style.colour = warmWhite;
     style.shadow = glm::vec4(0.0f, 0.0f, 0.0f, 0.6f);
     drawText(image, "E", 64 - textWidth("E", style) / 2, 64 - textHeight(style) / 2, style);
+    return image;
+}
+
+Image lockedHint() {
+    Image image = hintDisc(glm::vec4(1.0f, 0.38f, 0.28f, 1.0f));
+    // A padlock, measured as it shows: x offsets from the middle are scaled on drawing.
+    const auto shown = [](float x) { return (x - 64.0f) / hintAspect; };
+    const auto shackle = [&](float x, float y) {
+        const float dx = shown(x);
+        const float dy = y - 54.0f;
+        const float reach = dy <= 0.0f ? std::sqrt(dx * dx + dy * dy) : std::abs(dx);
+        return y <= 66.0f && reach >= 12.0f && reach <= 19.0f;
+    };
+    paint(image, shackle, glm::vec4(0.78f, 0.8f, 0.84f, 1.0f));
+    paint(image, roundedRect(64 - 26 * hintAspect, 62, 64 + 26 * hintAspect, 98, 5), amber);
+    const glm::vec4 hole(0.1f, 0.07f, 0.04f, 1.0f);
+    paint(image, ellipse(64, 75, 6 * hintAspect, 6), hole);
+    paint(image, roundedRect(64 - 2.5f * hintAspect, 75, 64 + 2.5f * hintAspect, 89, 1), hole);
+    return image;
+}
+
+Image crosshair() {
+    // Four arms two pixels wide, from 3 to 11 pixels off the middle, each pixel of them
+    // edged with a dark pixel, so it shows on bright walls and dark ones; drawn one
+    // texel to a window pixel.
+    constexpr int size = 32;
+    const auto arm = [](int x, int y) {
+        const auto across = [](int v) { return v == 15 || v == 16; };
+        const auto along = [](int v) { return (v >= 5 && v < 13) || (v >= 19 && v < 27); };
+        return (across(y) && along(x)) || (across(x) && along(y));
+    };
+    Image image(size, size, glm::vec4(0.0f));
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            bool edge = false;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    edge = edge || arm(x + dx, y + dy);
+                }
+            }
+            if (arm(x, y)) {
+                image.at(x, y) = glm::vec4(1.0f, 1.0f, 1.0f, 0.95f);
+            } else if (edge) {
+                image.at(x, y) = glm::vec4(0.03f, 0.03f, 0.05f, 0.8f);
+            }
+        }
+    }
     return image;
 }
 

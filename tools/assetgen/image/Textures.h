@@ -19,6 +19,9 @@ Image chairTexture();
 
 // Screen images, drawn over the view with alpha blending.
 Image interactHint();
+// What a locked door answers the use key with.
+Image lockedHint();
+Image crosshair();
 Image onGroundIndicator();
 Image helpScreen();
 Image winningScreen();
