@@ -55,10 +55,13 @@ Door::Door(const glm::mat4& transform, int /*era*/, int state)
             0.0f, physics::CollisionShapeLibrary::getInstance().getBox(1.2f, 1.95f, 0.1f),
             toBullet(closedTransform * glm::translate(glm::mat4(1.0f), leafCentre)));
         collisionBody = ownedCollisionBody->get();
-        // Kinematic: the world gives the leaf the speed of its swing, so it pushes the
-        // player and the ball aside instead of jumping into them.
-        collisionBody->setCollisionFlags(collisionBody->getCollisionFlags() |
-                                         btCollisionObject::CF_KINEMATIC_OBJECT);
+        // Kinematic: the world gives a swinging leaf the speed of its swing, so it pushes
+        // the player and the ball aside instead of jumping into them. A locked leaf's box
+        // never moves.
+        if (state == Normal) {
+            collisionBody->setCollisionFlags(collisionBody->getCollisionFlags() |
+                                             btCollisionObject::CF_KINEMATIC_OBJECT);
+        }
     } else {
         closedTransform =
             transform * glm::translate(glm::mat4(1.0f), glm::vec3(-0.2f, -2.4f, -0.3f)) *
