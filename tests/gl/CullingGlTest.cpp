@@ -1,66 +1,30 @@
-#include "GlDataDirectory.h"
-#include "GlTestWindow.h"
+#include "ShippedDataGl.h"
 
 #include "Soak.h"
 #include "common/CoutCapture.h"
 
 #include "app/RenderSettings.h"
-#include "engine/ModelLibrary.h"
-#include "engine/ShaderLibrary.h"
-#include "physics/CollisionShapeLibrary.h"
 #include "platform/ActiveInput.h"
 #include "platform/ScriptedInput.h"
 #include "screen/LevelManager.h"
-#include "sound/SoundLibrary.h"
 
-#include <GL/glew.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 #include <vector>
 
 using namespace Vexmor;
-namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int width = 1024;
-constexpr int height = 768;
-
-// The shipped data in a temporary working directory, drawn into the game's window.
-class CullingGl : public GlTestWindow {
+class CullingGl : public ShippedDataGl {
 protected:
-    void SetUp() override {
-        GlTestWindow::SetUp();
-        data = std::make_unique<GlDataDirectory>();
-        for (const char* folder : {"levels", "models", "img", "sound"}) {
-            fs::create_directory_symlink(fs::path(VEXMOR_DATA_DIR) / folder, data->path() / folder);
-        }
-    }
+    using ShippedDataGl::renderFrame;
 
-    void TearDown() override {
-        app::renderSettings() = app::RenderSettings{};
-        data.reset();
-        sound::SoundLibrary::destroyInstance();
-        engine::ModelLibrary::destroyInstance();
-        engine::ShaderLibrary::destroyInstance();
-        physics::CollisionShapeLibrary::destroyInstance();
-        GlTestWindow::TearDown();
+    static std::vector<unsigned char> renderFrame(screen::LevelManager& level, bool culling) {
+        app::renderSettings().viewFrustumCulling = culling;
+        return renderFrame(level);
     }
-
-    std::unique_ptr<GlDataDirectory> data;
 };
-
-std::vector<unsigned char> renderFrame(screen::LevelManager& level, bool culling) {
-    app::renderSettings().viewFrustumCulling = culling;
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    level.render();
-    std::vector<unsigned char> pixels(width * height * 3);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
 
 int litPixels(const std::vector<unsigned char>& rgb) {
     int lit = 0;
