@@ -1,8 +1,8 @@
 #version 330 core
 
 // The level's stone: lit by the head lamp the player carries (cone, distance falloff,
-// soft shadows), a faint ambient, and while the era switches, a swirling fog that
-// closes in around the player.
+// soft shadows), a dim ambient, a faint glow of its own on what emits light (the time
+// machine), and while the era switches, a swirling fog that closes in around the player.
 
 in vec3 worldPosition;
 in vec3 worldNormal;
@@ -17,12 +17,18 @@ uniform vec4 cameraPosition;
 // Negative when no switch runs; otherwise how far the player can still see.
 uniform float fogDistance;
 uniform float fogTimer;
+// How strongly the surface glows by itself: 0 for stone, 1 for the time machine.
+uniform float emission;
 
 out vec4 fragColor;
 
 
-// Cool and very low: unlit walls stay readable without washing out the lamp.
-const vec3 AMBIENT = vec3(0.020, 0.023, 0.032);
+// Cool and low: walls, exits and rubble beyond the lamp's reach stay readable in the
+// dark, without washing out the lamp. Shadows take only the lamp's light, never this.
+const vec3 AMBIENT = vec3(0.050, 0.056, 0.075);
+// A cool self-light: enough to make the machine stand out of the dark from across a hall,
+// far too little to light anything else (it only brightens the surface's own colour).
+const vec3 GLOW = vec3(0.16, 0.20, 0.26);
 const vec3 LAMP_COLOR = vec3(1.0, 0.87, 0.68) * 2.0;
 // Light the lamp throws back off nearby walls, so shadows close by are not black.
 const float LAMP_BOUNCE = 0.025;
@@ -206,8 +212,9 @@ void main() {
     float nDotH24 = nDotH6 * nDotH6 * nDotH6 * nDotH6;
     float specular = nDotL > 0.0 ? nDotH24 * SPECULAR_STRENGTH : 0.0;
 
-    vec3 color = albedo * (AMBIENT + LAMP_COLOR * (LAMP_BOUNCE * attenuation + nDotL * lamp)) +
-                 LAMP_COLOR * specular * lamp;
+    vec3 received = AMBIENT + GLOW * emission;
+    received += LAMP_COLOR * (LAMP_BOUNCE * attenuation + nDotL * lamp);
+    vec3 color = albedo * received + LAMP_COLOR * specular * lamp;
 
     if (fogDistance >= 0.0) {
         color = applyFog(color);

@@ -74,9 +74,11 @@ void GameObject::draw(RenderContext& context) {
     context.set("invWorldTrans", glm::value_ptr(inverseWorld));
     context.set("texture", &texture);
     context.set("lightTransform", glm::value_ptr(lightTransform));
+    context.set("emission", &emission);
 
     model->doDrawing(context);
 
+    context.set("emission", nullptr);
     context.set("lightTransform", nullptr);
     context.set("texture", nullptr);
     context.set("transform", nullptr);

@@ -57,6 +57,9 @@ public:
     Model* getModel() const { return model; }
     const std::string& getTexture() const { return texture; }
     void setTexture(const std::string& name) { texture = name; }
+    // Light of its own, independent of the lamp; 0 for anything that only reflects.
+    float getEmission() const { return emission; }
+    void setEmission(float value) { emission = value; }
     const glm::mat4& getTransform() const { return transform; }
     GameObject* getParent() const { return parent; }
     const std::vector<GameObject*>& getChildren() const { return children; }
@@ -75,6 +78,7 @@ protected:
     // Apart from the reach: an object may draw more than its model (the time machine
     // draws its parts), and what the player can reach must not change with it.
     float cullingRadius = 1.0f;
+    float emission = 0.0f;
 
 private:
     GameObject* parent = nullptr;

@@ -55,7 +55,8 @@ const std::vector<ProgramSource>& programSources() {
           {"lightPosition", Vector4},
           {"fogDistance", Float},
           {"cameraPosition", Vector4},
-          {"fogTimer", Float}}},
+          {"fogTimer", Float},
+          {"emission", Float}}},
     };
     return sources;
 }

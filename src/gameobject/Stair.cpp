@@ -12,10 +12,11 @@ struct StairLook {
     const char* texture;
 };
 
-// By appearance code.
+// By appearance code. Intact steps wear a stone of their own, lighter treads over darker
+// risers, so a flight does not read as wall in the dark; ruined ones lie as rubble.
 const StairLook looks[] = {
-    {"models\\stairs.obj", "models\\stairs_block.obj", "img\\Wall.png"},
-    {"models\\stairs.obj", "models\\stairs_block.obj", "img\\WallDirty.png"},
+    {"models\\stairs.obj", "models\\stairs_block.obj", "img\\Stairs.png"},
+    {"models\\stairs.obj", "models\\stairs_block.obj", "img\\StairsDirty.png"},
     {"models\\stairs_destructed.obj", "models\\stairs_block_destructed.obj",
      "img\\Wall_destructed.png"},
     {"models\\stairs_destructed.obj", "models\\stairs_block_destructed.obj",

@@ -120,13 +120,13 @@ TEST_F(BlockObjectsGl, StairConditionsDecidePerEraWhetherAStairStandsAndItsBody)
         std::size_t brightBodies;
     };
     const Case cases[] = {
-        {0, 0, "img\\WallDirty_destructed.png", "img\\Wall.png", 0, 1},
-        {0, 1, "img\\WallDirty_destructed.png", "img\\Wall.png", 1, 1},
+        {0, 0, "img\\WallDirty_destructed.png", "img\\Stairs.png", 0, 1},
+        {0, 1, "img\\WallDirty_destructed.png", "img\\Stairs.png", 1, 1},
         {1, 0, "img\\WallDirty_destructed.png", "img\\Wall_destructed.png", 0, 0},
-        {2, 0, "img\\WallDirty.png", "img\\Wall.png", 1, 1},
+        {2, 0, "img\\StairsDirty.png", "img\\Stairs.png", 1, 1},
         {3, 0, "img\\WallDirty_destructed.png", nullptr, 0, 0},
         {3, 1, "img\\WallDirty_destructed.png", nullptr, 1, 0},
-        {4, 1, nullptr, "img\\Wall.png", 0, 1},
+        {4, 1, nullptr, "img\\Stairs.png", 0, 1},
     };
     for (const Case& c : cases) {
         std::ostringstream text;

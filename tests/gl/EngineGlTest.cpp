@@ -331,7 +331,7 @@ TEST_F(EngineGl, DrawingLeavesItsKeysPresentButNull) {
 
     cube.render(context);
     for (const char* key : {"viewTransform", "transform", "worldTrans", "invWorldTrans", "texture",
-                            "lightTransform"}) {
+                            "lightTransform", "emission"}) {
         const void* value = &fogTimer;
         EXPECT_TRUE(context.lookup(key, value)) << key;
         EXPECT_EQ(value, nullptr) << key;

@@ -34,7 +34,7 @@ const char* const uniformTable[6] = {
     "worldTrans:0 colorTexture:4 ",
     "transform:0 ",
     "transform:0 colorTexture:4 worldTrans:0 lightTransform:0 shadowMap:5 lightPosition:1 "
-    "fogDistance:3 cameraPosition:1 fogTimer:3 ",
+    "fogDistance:3 cameraPosition:1 fogTimer:3 emission:3 ",
 };
 
 std::string listed(const std::vector<UniformSpec>* specs) {

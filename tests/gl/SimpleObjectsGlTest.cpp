@@ -33,14 +33,14 @@ TEST_F(SimpleObjectsGl, StairsChooseModelAndTextureByAppearanceAndBlock) {
         const char* texture;
     };
     const Case cases[] = {
-        {0, 0, "models\\stairs.obj", "img\\Wall.png"},
-        {1, 1, "models\\stairs_block.obj", "img\\WallDirty.png"},
+        {0, 0, "models\\stairs.obj", "img\\Stairs.png"},
+        {1, 1, "models\\stairs_block.obj", "img\\StairsDirty.png"},
         {2, 0, "models\\stairs_destructed.obj", "img\\Wall_destructed.png"},
         {2, -3, "models\\stairs_block_destructed.obj", "img\\Wall_destructed.png"},
         {3, 0, "models\\stairs_destructed.obj", "img\\WallDirty_destructed.png"},
         {3, 1, "models\\stairs_block_destructed.obj", "img\\WallDirty_destructed.png"},
-        {7, 0, "models\\stairs.obj", "img\\Wall.png"},
-        {-1, 2, "models\\stairs_block.obj", "img\\Wall.png"},
+        {7, 0, "models\\stairs.obj", "img\\Stairs.png"},
+        {-1, 2, "models\\stairs_block.obj", "img\\Stairs.png"},
     };
     for (const Case& c : cases) {
         const Stair stair(cell, c.appearance, c.withBlock);

@@ -56,6 +56,8 @@ std::vector<Asset> allAssets() {
         image("FloorCeilDirty.png", floorTexture, true),
         image("Wall_destructed.png", rubbleTexture, false),
         image("WallDirty_destructed.png", rubbleTexture, true),
+        image("Stairs.png", stairTexture, false),
+        image("StairsDirty.png", stairTexture, true),
         image("door_texture.png", doorTexture),
         image("default.png", defaultTexture),
         image("capsule_off.png", capsuleTexture, false),

@@ -6,10 +6,15 @@
 # Without arguments it takes every level of data/levels/levels.ini; otherwise the levels
 # given, as paths relative to data/ written like in levels.ini (levels\testLevel.lvl) or
 # with slashes (levels/testLevel.lvl).
+#
+# SCREENSHOT_DIR puts the images somewhere else (to compare before and after a change);
+# FIRST_SHOT_DELAY is how many seconds the level runs before its first view is taken
+# (the player settles on the floor, and whatever the level shows at its start is gone).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 game="$root/build/vexmor"
-out="$root/docs/screenshots"
+out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
+first_shot_delay="${FIRST_SHOT_DELAY:-2}"
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -63,8 +68,7 @@ levels "$@" | while read -r level; do
     (cd "$work" && "$game" </dev/null >"$work/console.txt" 2>&1) &
     pid=$!
     wait_for "$work/console.txt" "First render..."
-    # Let the player settle on the floor.
-    sleep 2
+    sleep "$first_shot_delay"
     window=""
     for _ in $(seq 1 50); do
         window=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1 || true)

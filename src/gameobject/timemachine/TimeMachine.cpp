@@ -43,6 +43,9 @@ constexpr double levelOver = 8.5;
 constexpr double capsuleSlide = 0.42;
 constexpr double armsOut = 0.2;
 constexpr double smallRotorsOut = 0.06;
+// The machine hums with a faint light of its own, so it can be found across a dark room;
+// it shows the machine, it lights nothing around it.
+constexpr float glow = 1.0f;
 
 glm::mat4 translation(double x, double y, double z) {
     return glm::translate(
@@ -94,6 +97,9 @@ TimeMachine::TimeMachine(const glm::mat4& transform) : GameObject(transform) {
     lockSmallDown = addPart(
         std::make_unique<LockSmall>(smallLockSeat * rotation(180.0, zAxis), false), capsuleRight);
     addPart(std::make_unique<TimeChair>(identity), this);
+    for (const auto& part : parts) {
+        part->setEmission(glow);
+    }
     cullingRadius = farthestReach();
 }
 

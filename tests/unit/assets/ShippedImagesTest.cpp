@@ -63,6 +63,7 @@ const Named everyImage[] = {
     {"rotator_on.png", 24},     {"chair.png", 24},           {"VexmorHelp.png", 24},
     {"winning.png", 24},        {"interact.png", 32},        {"OnGround.png", 32},
     {"icon.png", 32},           {"locked.png", 32},          {"crosshair.png", 32},
+    {"Stairs.png", 24},         {"StairsDirty.png", 24},
 };
 
 // Mean step across the wrap (last column to first, last row to first) against the mean
@@ -116,6 +117,7 @@ TEST(ShippedImages, TheDarkEraIsVisiblyDarkerAndLitPartsAreBrighter) {
         {"WallDirty.png", "Wall.png"},
         {"FloorCeilDirty.png", "FloorCeil.png"},
         {"WallDirty_destructed.png", "Wall_destructed.png"},
+        {"StairsDirty.png", "Stairs.png"},
         {"capsule_off.png", "capsule_on.png"},
         {"rotator_off.png", "rotator_on.png"},
         {"lock_up_off.png", "lock_up_on.png"},

@@ -3,6 +3,7 @@
 #include "image/Textures.h"
 
 #include "Random.h"
+#include "StairLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,7 +157,61 @@ Texel rubble(float u, float v, bool dirty) {
     return Decay{0xA1}.apply(texel, u, v, 1.0f - gap, true);
 }
 
+// Stone steps: three slabs to a step, a pale tread with a rounded nosing and a groove
+// behind it, the riser below in darker stone under the nosing's shadow, so a flight reads
+// as steps even where only the ambient reaches it. The sides are the wall's ashlar.
+Texel stairStone(float u, float v, bool dirty) {
+    constexpr int slabs = 3;
+    const float grain = tiledFbm(u, v, 32, 4, 51);
+    const float sx = u * slabs;
+    const int slab = static_cast<int>(std::floor(sx));
+    const float fx = sx - slab;
+    Random stone(hashPoint(wrapIndex(slab, slabs), v < riserBand.top ? 0 : 1, 0x5A));
+    const float tint = stone.range(0.93f, 1.05f);
+    const float joint = smoothstep(0.004f, 0.012f, std::min(fx, 1.0f - fx));
+    const glm::vec3 mortar(0.50f, 0.46f, 0.40f);
+    Texel texel;
+    float damp = 0.0f;
+    if (v < riserBand.top) {
+        const float t = std::clamp(treadBand.along(v), 0.0f, 1.0f);
+        glm::vec3 colour = glm::vec3(0.88f, 0.82f, 0.70f) * tint * (0.92f + 0.14f * grain);
+        // The nosing catches the light; the groove behind it and the corner at the back,
+        // under the next riser, lie in shade.
+        const float nose = 1.0f - smoothstep(0.0f, 0.12f, t);
+        const float groove = smoothstep(0.12f, 0.15f, t) * (1.0f - smoothstep(0.17f, 0.2f, t));
+        const float back = smoothstep(0.88f, 1.0f, t);
+        colour *= (1.0f + 0.12f * nose) * (1.0f - 0.45f * groove) * (1.0f - 0.4f * back);
+        texel = {mix3(mortar, colour, joint), 0.8f * nose - 0.5f * groove + 0.3f * grain};
+        damp = back;
+    } else if (v < sideBand.top) {
+        const float r = std::clamp(riserBand.along(v), 0.0f, 1.0f);
+        glm::vec3 colour = glm::vec3(0.56f, 0.51f, 0.44f) * tint *
+                           (0.88f + 0.2f * tiledNoise(u, v, 128, 6, 52)) * (0.9f + 0.15f * grain);
+        // The nosing's front edge along the top, pale like the tread, then its shadow:
+        // seen from below a flight, these bands are what marks every step.
+        const float lip = 1.0f - smoothstep(0.1f, 0.13f, r);
+        const float underNose = smoothstep(0.1f, 0.14f, r) * (1.0f - smoothstep(0.2f, 0.34f, r));
+        const float foot = smoothstep(0.9f, 1.0f, r);
+        colour *= (1.0f - 0.55f * underNose) * (1.0f - 0.25f * foot);
+        colour = mix3(colour, glm::vec3(0.84f, 0.78f, 0.66f) * tint, lip);
+        texel = {mix3(mortar * 0.7f, colour, joint), 0.3f * grain + 0.6f * lip - 0.4f * underNose};
+        damp = 0.5f + 0.5f * foot;
+    } else {
+        return masonry(u, std::clamp(sideBand.along(v), 0.0f, 1.0f), dirty);
+    }
+    if (!dirty) {
+        return texel;
+    }
+    return Decay{0x5B}.apply(texel, u, v, damp, stone.unit() < 0.5f);
+}
+
 } // namespace
+
+Image stairTexture(bool dirty) {
+    return shadeSurface(
+        surfaceSize, [dirty](float u, float v) { return stairStone(u, v, dirty); },
+        dirty ? 0.9f : 0.6f);
+}
 
 Image wallTexture(bool dirty) {
     return shadeSurface(

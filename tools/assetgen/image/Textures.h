@@ -27,4 +27,7 @@ Image helpScreen();
 Image winningScreen();
 Image windowIcon();
 
+// The intact stairs: treads, risers and sides in bands (see StairLayout.h).
+Image stairTexture(bool dirty);
+
 } // namespace Vexmor::assetgen

@@ -2,6 +2,7 @@
 #include "mesh/Shapes.h"
 
 #include "Random.h"
+#include "StairLayout.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -35,9 +36,46 @@ float soffitY(float z) {
     return -z - stepSize * 0.5f - flightThickness;
 }
 
+// The step whose tread lies at height y, or whose riser stands at z.
+int stepAtTread(float y) {
+    return static_cast<int>(std::lround((y + half) / stepSize - 0.5f));
+}
+
+int stepAtRiser(float z) {
+    return static_cast<int>(std::lround((half - z) / stepSize));
+}
+
+// Maps an intact flight into the stairs' own texture: every tread shows the tread band
+// from its nosing to its back, every riser the riser band from under the nosing down,
+// each step shifted along its width so the steps do not repeat one another.
+glm::vec2 stairProjection(const glm::vec3& position, const glm::vec3& normal) {
+    constexpr float stepShift = 0.37f;
+    const glm::vec3 a = glm::abs(normal);
+    const auto uv = [](float across, const StairBand& band, float along) {
+        return glm::vec2(across, 1.0f - band.at(along));
+    };
+    if (normal.y > a.x && normal.y > a.z) {
+        const int step = stepAtTread(position.y);
+        const float across = position.x / 2.5f + 0.5f + stepShift * static_cast<float>(step);
+        return uv(across, treadBand, (riserZ(step) - position.z) / stepSize);
+    }
+    if (normal.z > a.x && normal.z > a.y) {
+        const int step = stepAtRiser(position.z);
+        const float across = position.x / 2.5f + 0.5f + stepShift * static_cast<float>(step);
+        return uv(across, riserBand, (treadY(step) - position.y) / stepSize);
+    }
+    if (a.x >= a.y && a.x >= a.z) {
+        return uv((half - position.z) / 2.5f, sideBand, (half - position.y) / 2.5f);
+    }
+    // The back and the underside.
+    const float along = a.z >= a.y ? half - position.y : half - position.z;
+    return uv(position.x / 2.5f + 0.5f, sideBand, along / 2.5f);
+}
+
 // A run of steps [first, last) across x0..x1 as a closed solid. Its bottom is the
 // soffit (thin flight) or the floor (solid wedge); `floorY` cuts the soffit off.
-Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY) {
+Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY,
+            UvProjection projection = cellProjection) {
     const auto low = [&](float z) { return solid ? floorY : std::max(soffitY(z), floorY); };
     Mesh mesh;
     for (int step = first; step < last; ++step) {
@@ -45,9 +83,10 @@ Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY) {
         const float zb = riserZ(step + 1);
         const float top = treadY(step);
         const float below = step == first ? low(za) : treadY(step - 1);
-        addFacing(mesh, {{x0, below, za}, {x1, below, za}, {x1, top, za}, {x0, top, za}},
-                  {0, 0, 1});
-        addFacing(mesh, {{x0, top, za}, {x1, top, za}, {x1, top, zb}, {x0, top, zb}}, {0, 1, 0});
+        addFacing(mesh, {{x0, below, za}, {x1, below, za}, {x1, top, za}, {x0, top, za}}, {0, 0, 1},
+                  projection);
+        addFacing(mesh, {{x0, top, za}, {x1, top, za}, {x1, top, zb}, {x0, top, zb}}, {0, 1, 0},
+                  projection);
         // The side faces, one convex piece per step, with the point where the soffit
         // meets the floor when it lies under this step.
         std::vector<glm::vec3> side{{0, low(za), za}};
@@ -61,7 +100,7 @@ Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY) {
             for (glm::vec3& p : points) {
                 p.x = x;
             }
-            addFacing(mesh, points, {x == x0 ? -1.0f : 1.0f, 0, 0});
+            addFacing(mesh, points, {x == x0 ? -1.0f : 1.0f, 0, 0}, projection);
         }
     }
     const float zEnd = riserZ(last);
@@ -70,13 +109,13 @@ Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY) {
                {x1, low(zEnd), zEnd},
                {x1, treadY(last - 1), zEnd},
                {x0, treadY(last - 1), zEnd}},
-              {0, 0, -1});
+              {0, 0, -1}, projection);
     const float zStart = riserZ(first);
     if (solid) {
         addFacing(
             mesh,
             {{x0, floorY, zStart}, {x1, floorY, zStart}, {x1, floorY, zEnd}, {x0, floorY, zEnd}},
-            {0, -1, 0});
+            {0, -1, 0}, projection);
         return mesh;
     }
     // The soffit, split where it leaves the floor.
@@ -86,12 +125,12 @@ Mesh flight(int first, int last, float x0, float x1, bool solid, float floorY) {
                {x1, soffitY(zLow), zLow},
                {x1, soffitY(zEnd), zEnd},
                {x0, soffitY(zEnd), zEnd}},
-              {0, -1, -1});
+              {0, -1, -1}, projection);
     if (zLow < zStart) {
         addFacing(
             mesh,
             {{x0, floorY, zStart}, {x1, floorY, zStart}, {x1, floorY, zLow}, {x0, floorY, zLow}},
-            {0, -1, 0});
+            {0, -1, 0}, projection);
     }
     return mesh;
 }
@@ -161,11 +200,11 @@ Mesh wallPanel() {
 }
 
 Mesh stairs() {
-    return flight(0, stepCount, -half, half, false, -half);
+    return flight(0, stepCount, -half, half, false, -half, stairProjection);
 }
 
 Mesh stairsBlock() {
-    return flight(0, stepCount, -half, half, true, -half);
+    return flight(0, stepCount, -half, half, true, -half, stairProjection);
 }
 
 Mesh stairsDestructed() {
