@@ -63,8 +63,8 @@ levels "$@" | while read -r level; do
     (cd "$work" && "$game" </dev/null >"$work/console.txt" 2>&1) &
     pid=$!
     wait_for "$work/console.txt" "First render..."
-    # Let the player settle on the floor.
-    sleep 2
+    # Let the player settle on the floor and the level's title fade away.
+    sleep 4
     window=""
     for _ in $(seq 1 50); do
         window=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1 || true)
