@@ -1,7 +1,11 @@
 #include "screen/GameScreen.h"
 
+#include "app/RenderSettings.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
+#include "hud/TitleCard.h"
+#include "hud/TitleOverlay.h"
+#include "levelloader/LevelTitle.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
 #include "screen/ScreenImage.h"
@@ -10,9 +14,10 @@
 
 namespace Vexmor::screen {
 
-GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage)
+GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage,
+                       TitleFactory makeTitle)
     : levelListPath("levels\\levels.ini"), makeLevel(std::move(makeLevel)),
-      makeWinningImage(std::move(makeWinningImage)) {
+      makeWinningImage(std::move(makeWinningImage)), makeTitle(std::move(makeTitle)) {
     if (!this->makeLevel) {
         this->makeLevel = [](const std::string& levelFile, LevelChanger* changer) {
             return std::make_unique<LevelManager>(levelFile, changer);
@@ -21,6 +26,11 @@ GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage)
     if (!this->makeWinningImage) {
         this->makeWinningImage = [] {
             return makeScreenImage({"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f});
+        };
+    }
+    if (!this->makeTitle) {
+        this->makeTitle = [](const std::string& levelLine, const std::string& title) {
+            return std::make_unique<hud::TitleOverlay>(levelLine, title);
         };
     }
 }
@@ -32,7 +42,9 @@ void GameScreen::init() {
     levels.clear();
     // Without a readable list the game has no levels and the window stays black.
     const LevelList::Reading list = LevelList::read(levelListPath);
-    for (const std::string& levelFile : list.levelFiles) {
+    // A listed file that is missing still counts: the game stops there when it is reached.
+    levelFiles = list.levelFiles;
+    for (const std::string& levelFile : levelFiles) {
         levels.push_back(makeLevel(levelFile, this));
     }
     // The progress line is completed first, so each warning stands on a line of its own.
@@ -66,9 +78,13 @@ void GameScreen::update(double seconds) {
         currentLevel = requestedLevel;
         next.init();
         next.update(seconds);
+        title = makeTitle(
+            hud::TitleCard::levelLine(currentLevel + 1, static_cast<int>(levels.size())),
+            levelloader::LevelTitle::read(levelFiles[static_cast<std::size_t>(currentLevel)]));
         return;
     }
     levels[static_cast<std::size_t>(currentLevel)]->update(seconds);
+    title->update(seconds);
 }
 
 void GameScreen::render() {
@@ -76,6 +92,11 @@ void GameScreen::render() {
         return;
     }
     levels[static_cast<std::size_t>(currentLevel)]->render();
+    // The help image hides the whole level, its title too.
+    if (!app::renderSettings().showHelp) {
+        engine::RenderContext empty;
+        title->render(empty);
+    }
 }
 
 void GameScreen::close() {
@@ -83,7 +104,9 @@ void GameScreen::close() {
         levels[static_cast<std::size_t>(currentLevel)]->close();
     }
     levels.clear();
+    levelFiles.clear();
     winningImage.reset();
+    title.reset();
 }
 
 void GameScreen::nextLevel() {

@@ -21,10 +21,14 @@ public:
     using LevelFactory =
         std::function<std::unique_ptr<Screen>(const std::string& levelFile, LevelChanger* changer)>;
     using ImageFactory = std::function<std::unique_ptr<engine::GameObject>()>;
+    // What names a level as it starts: its place in the list over its title.
+    using TitleFactory = std::function<std::unique_ptr<engine::GameObject>(
+        const std::string& levelLine, const std::string& title)>;
 
-    // Levels are LevelManagers and the winning image a full-window picture unless told
-    // otherwise.
-    explicit GameScreen(LevelFactory makeLevel = {}, ImageFactory makeWinningImage = {});
+    // Levels are LevelManagers, the winning image a full-window picture and the title a
+    // card across the top unless told otherwise.
+    explicit GameScreen(LevelFactory makeLevel = {}, ImageFactory makeWinningImage = {},
+                        TitleFactory makeTitle = {});
     ~GameScreen() override;
 
     void init() override;
@@ -43,13 +47,17 @@ private:
     bool isWon() const;
 
     std::vector<std::unique_ptr<Screen>> levels;
+    std::vector<std::string> levelFiles;
     int currentLevel = -1;
     // -1 without levels; the number of levels once the last one is finished.
     int requestedLevel = -1;
     std::string levelListPath;
     std::unique_ptr<engine::GameObject> winningImage;
+    // The running level's title; it counts its own time and hides when that is up.
+    std::unique_ptr<engine::GameObject> title;
     LevelFactory makeLevel;
     ImageFactory makeWinningImage;
+    TitleFactory makeTitle;
 };
 
 } // namespace Vexmor::screen

@@ -2,6 +2,8 @@
 
 #include "gameobject/GUIElement.h"
 #include "gameobject/Interactable.h"
+#include "hud/TitleOverlay.h"
+#include "levelloader/LevelTitle.h"
 #include "platform/ActiveInput.h"
 #include "screen/ScreenImage.h"
 
@@ -18,6 +20,7 @@ void TestScreen::init() {
     scene.createWorldsAndPlayer();
     scene.fillCullingScenes();
     onGroundIndicator = makeScreenImage({"img\\OnGround.png", 0.25f, 0.075f, -0.85f, 0.9f});
+    title = std::make_unique<hud::TitleOverlay>("", levelloader::LevelTitle::read(levelPath));
 
     platform::Input& input = platform::activeInput();
     timeKeyWasDown = input.isKeyDown('T');
@@ -29,6 +32,7 @@ void TestScreen::init() {
 void TestScreen::close() {
     scene.close();
     onGroundIndicator.reset();
+    title.reset();
 }
 
 void TestScreen::update(double seconds) {
@@ -49,6 +53,7 @@ void TestScreen::update(double seconds) {
     timeKeyWasDown = timeDown;
     useKeyWasDown = useDown;
     scene.finishFrame(seconds, input.isKeyDown('L'));
+    title->update(seconds);
 }
 
 void TestScreen::render() {
@@ -56,6 +61,7 @@ void TestScreen::render() {
     if (scene.isOnGround()) {
         drawScreenImage(*onGroundIndicator, scene.frameContext());
     }
+    title->render(scene.frameContext());
 }
 
 } // namespace Vexmor::screen

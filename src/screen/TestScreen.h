@@ -11,11 +11,16 @@ namespace Vexmor::gameobject {
 class GUIElement;
 }
 
+namespace Vexmor::hud {
+class TitleOverlay;
+}
+
 namespace Vexmor::screen {
 
 // A development screen for "levels\testLevel.lvl": the level's building blocks without
 // music, fog or a level end; T flips the era at once, and an indicator shows whether the
-// player stands on the ground. The shell creates it beside the game screen but runs the
+// player stands on the ground. The level's title shows at the start, alone: the level is
+// not part of the level list. The shell creates it beside the game screen but runs the
 // game screen.
 class TestScreen : public Screen {
 public:
@@ -39,6 +44,7 @@ private:
     bool timeKeyWasDown = false;
     bool useKeyWasDown = false;
     std::unique_ptr<gameobject::GUIElement> onGroundIndicator;
+    std::unique_ptr<hud::TitleOverlay> title;
 };
 
 } // namespace Vexmor::screen

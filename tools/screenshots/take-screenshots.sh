@@ -14,7 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 game="$root/build/vexmor"
 out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
-first_shot_delay="${FIRST_SHOT_DELAY:-2}"
+first_shot_delay="${FIRST_SHOT_DELAY:-4}"
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"

@@ -1,5 +1,6 @@
 #include "common/CoutCapture.h"
 
+#include "app/RenderSettings.h"
 #include "engine/GameObject.h"
 #include "screen/GameScreen.h"
 
@@ -40,6 +41,17 @@ private:
     Log& log;
 };
 
+// Records the level line and title it was made with, and each time it is counted on or drawn.
+class FakeTitle : public Vexmor::engine::GameObject {
+public:
+    FakeTitle(const std::string& text, Log& log) : log(log) { log.push_back(text); }
+    void onUpdate(double /*seconds*/) override { log.push_back("count"); }
+    void render(Vexmor::engine::RenderContext& /*context*/) override { log.push_back("draw"); }
+
+private:
+    Log& log;
+};
+
 class Progression : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -61,7 +73,10 @@ protected:
                 changers.push_back(changer);
                 return std::make_unique<FakeLevel>(file, log);
             },
-            [this] { return std::make_unique<FakeImage>(log); });
+            [this] { return std::make_unique<FakeImage>(log); },
+            [this](const std::string& levelLine, const std::string& title) {
+                return std::make_unique<FakeTitle>(levelLine + ": " + title, titleLog);
+            });
         CoutCapture capture;
         screen->init();
         console = capture.text();
@@ -79,6 +94,7 @@ protected:
     fs::path dir;
     fs::path previous;
     Log log;
+    Log titleLog;
     std::vector<LevelChanger*> changers;
     // What the last init printed.
     std::string console;
@@ -164,4 +180,38 @@ TEST_F(Progression, AListThatCantBeReadOrNamesMissingFilesIsWarnedAboutAtStartUp
     writeList("levels\\here.lvl\n");
     makeScreen();
     EXPECT_EQ(console, "Reading levels...done!\n");
+}
+
+TEST_F(Progression, EachLevelStartsNamedByItsPlaceInTheListAndItsTitle) {
+    std::ofstream("levels/a.lvl") << "# An intro\n# Title: Alpha\nxDim 1\n";
+    std::ofstream("levels/c.lvl") << "xDim 1\n";
+    // The missing level counts in the number of levels and is named by its file.
+    writeList("levels\\a.lvl\nlevels\\b.lvl\nlevels\\c.lvl\n");
+    auto screen = makeScreen();
+
+    frame(*screen);
+    EXPECT_EQ(titleLog, (Log{"Level 1 of 3: Alpha", "draw"}));
+    titleLog.clear();
+    frame(*screen);
+    EXPECT_EQ(titleLog, (Log{"count", "draw"}));
+
+    // Hidden under the help image, but its time goes on.
+    titleLog.clear();
+    Vexmor::app::renderSettings().showHelp = true;
+    frame(*screen);
+    Vexmor::app::renderSettings().showHelp = false;
+    EXPECT_EQ(titleLog, (Log{"count"}));
+
+    titleLog.clear();
+    screen->nextLevel();
+    frame(*screen);
+    screen->nextLevel();
+    frame(*screen);
+    EXPECT_EQ(titleLog, (Log{"Level 2 of 3: b", "draw", "Level 3 of 3: c", "draw"}));
+
+    titleLog.clear();
+    screen->nextLevel();
+    frame(*screen);
+    frame(*screen);
+    EXPECT_TRUE(titleLog.empty());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Generator.h"
+#include "hud/TextCanvas.h"
 
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
@@ -11,7 +12,7 @@ namespace Vexmor::assetgen {
 
 // Linear RGBA in 0..1, rows from the top. Written to PNG bottom row first, so the top
 // of the picture is the top of the texture (v = 1) in the game.
-class Image {
+class Image : public hud::TextCanvas {
 public:
     Image(int width, int height, const glm::vec4& fill = glm::vec4(0, 0, 0, 1));
 
@@ -21,7 +22,7 @@ public:
     const glm::vec4& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * w + x]; }
     // Straight alpha "over" with extra coverage (anti-aliased edges).
     void blend(int x, int y, const glm::vec4& colour, float coverage = 1.0f);
-    void fillRect(int x0, int y0, int x1, int y1, const glm::vec4& colour);
+    void fillRect(int x0, int y0, int x1, int y1, const glm::vec4& colour) override;
 
 private:
     int w;

@@ -1,4 +1,4 @@
-#include "image/Font.h"
+#include "hud/BitmapFont.h"
 #include "image/Noise.h"
 #include "image/Textures.h"
 
@@ -15,6 +15,12 @@
 #include <vector>
 
 namespace Vexmor::assetgen {
+
+using hud::drawCentredText;
+using hud::drawText;
+using hud::textHeight;
+using hud::TextStyle;
+using hud::textWidth;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "image/Font.h"
+#include "hud/BitmapFont.h"
 
 #include <array>
 #include <cctype>
 #include <map>
 
-namespace Vexmor::assetgen {
+namespace Vexmor::hud {
 
 namespace {
 
@@ -83,7 +83,7 @@ constexpr int glyphColumns = 5;
 constexpr int glyphRows = 7;
 constexpr int advance = glyphColumns + 1;
 
-void drawGlyphs(Image& image, const std::string& text, int x, int y, int pw, int ph,
+void drawGlyphs(TextCanvas& canvas, const std::string& text, int x, int y, int pw, int ph,
                 const glm::vec4& colour) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const Glyph& glyph = glyphFor(text[i]);
@@ -91,8 +91,8 @@ void drawGlyphs(Image& image, const std::string& text, int x, int y, int pw, int
         for (int row = 0; row < glyphRows; ++row) {
             for (int column = 0; column < glyphColumns; ++column) {
                 if (glyph[row][column] == '#') {
-                    image.fillRect(left + column * pw, y + row * ph, left + (column + 1) * pw,
-                                   y + (row + 1) * ph, colour);
+                    canvas.fillRect(left + column * pw, y + row * ph, left + (column + 1) * pw,
+                                    y + (row + 1) * ph, colour);
                 }
             }
         }
@@ -111,17 +111,31 @@ int textHeight(const TextStyle& style) {
     return glyphRows * style.pixelHeight;
 }
 
-void drawText(Image& image, const std::string& text, int x, int y, const TextStyle& style) {
+void drawText(TextCanvas& canvas, const std::string& text, int x, int y, const TextStyle& style) {
     if (style.shadow.a > 0.0f) {
-        drawGlyphs(image, text, x + style.pixelWidth, y + style.pixelHeight, style.pixelWidth,
+        drawGlyphs(canvas, text, x + style.pixelWidth, y + style.pixelHeight, style.pixelWidth,
                    style.pixelHeight, style.shadow);
     }
-    drawGlyphs(image, text, x, y, style.pixelWidth, style.pixelHeight, style.colour);
+    drawGlyphs(canvas, text, x, y, style.pixelWidth, style.pixelHeight, style.colour);
 }
 
-void drawCentredText(Image& image, const std::string& text, int centreX, int y,
+void drawCentredText(TextCanvas& canvas, const std::string& text, int centreX, int y,
                      const TextStyle& style) {
-    drawText(image, text, centreX - textWidth(text, style) / 2, y, style);
+    drawText(canvas, text, centreX - textWidth(text, style) / 2, y, style);
 }
 
-} // namespace Vexmor::assetgen
+std::string fontText(const std::string& utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        // Continuation bytes belong to the character their lead byte already stood for.
+        if (byte >= 0x80 && byte < 0xC0) {
+            continue;
+        }
+        text.push_back(byte < 0x80 ? c : '?');
+    }
+    return text;
+}
+
+} // namespace Vexmor::hud
