@@ -1,5 +1,6 @@
 #include "ShippedDataGl.h"
 #include "common/CoutCapture.h"
+#include "common/TextCount.h"
 
 #include "gameobject/Door.h"
 #include "gameobject/Player.h"
@@ -38,15 +39,6 @@ const char* const machineLevel = "xDim 4\nyDim 3\nzDim 4\nplayer 1.5 1 2\n"
 
 const std::string doorUsed = "Player interacted with door!\n";
 const std::string machineUsed = "Player interacted with Timemachine!\n";
-
-int count(const std::string& text, const std::string& line) {
-    int found = 0;
-    for (std::size_t at = text.find(line); at != std::string::npos;
-         at = text.find(line, at + line.size())) {
-        ++found;
-    }
-    return found;
-}
 
 // A pixel of an RGB frame read from the bottom row up.
 const unsigned char* pixel(const std::vector<unsigned char>& frame, int x, int y) {

@@ -1,5 +1,6 @@
 #include "LevelObjectGl.h"
 #include "common/CoutCapture.h"
+#include "common/TextCount.h"
 
 #include "app/RenderSettings.h"
 #include "gameobject/Door.h"
@@ -108,15 +109,6 @@ protected:
     std::unique_ptr<LevelManager> level;
     bool initialised = false;
 };
-
-int count(const std::string& text, const std::string& line) {
-    int found = 0;
-    for (std::size_t at = text.find(line); at != std::string::npos;
-         at = text.find(line, at + line.size())) {
-        ++found;
-    }
-    return found;
-}
 
 const std::string doorUsed = "Player interacted with door!\n";
 const std::string machineUsed = "Player interacted with Timemachine!\n";
