@@ -70,21 +70,23 @@ int Screenshot::firstFreeNumber(int from, const std::function<bool(const std::st
 }
 
 void Screenshot::take() {
+    counter = firstFreeNumber(counter, nameTaken);
+    const std::string name = fileName(counter);
+    counter += 1;
+    const std::string failure = save(name);
+    if (!failure.empty()) {
+        std::cout << "[WARN] Could not save screenshot '" << name << "': " << failure << std::endl;
+    }
+}
+
+std::string Screenshot::save(const std::string& name) {
     constexpr int pitch = width * 3;
     std::vector<BYTE> pixels(static_cast<std::size_t>(pitch) * height);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
-
-    counter = firstFreeNumber(counter, nameTaken);
-    const std::string name = fileName(counter);
-    counter += 1;
-
     const engine::FreeImageBitmap bitmap(FreeImage_ConvertFromRawBits(
         pixels.data(), width, height, pitch, 24, 0xFF0000, 0x00FF00, 0x0000FF, FALSE));
-    const std::string failure = bitmap ? savePng(bitmap.get(), name) : "no memory for the image";
-    if (!failure.empty()) {
-        std::cout << "[WARN] Could not save screenshot '" << name << "': " << failure << std::endl;
-    }
+    return bitmap ? savePng(bitmap.get(), name) : "no memory for the image";
 }
 
 } // namespace Vexmor::app

@@ -19,6 +19,9 @@ public:
     static int firstFreeNumber(int from, const std::function<bool(const std::string&)>& taken);
 
     void take();
+    // Saves the back buffer as a PNG in a new file `name`: the reason it could not, or ""
+    // once saved.
+    static std::string save(const std::string& name);
 
     // The number the next screenshot tries first.
     int getCounter() const { return counter; }

@@ -285,6 +285,7 @@ LevelReport checkLevel(const std::string& path) {
                 "completable, but not clean: " + plural(report.findings.size(), "warning");
         }
     }
+    report.layout = std::make_shared<const LevelLayout>(std::move(layout));
     return report;
 }
 

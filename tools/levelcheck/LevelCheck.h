@@ -2,6 +2,7 @@
 
 #include "levelcheck/RouteSearch.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,9 @@ struct LevelReport {
     // The loader's warnings and fatal error, then what is wrong with the layout.
     std::vector<Finding> findings;
     std::optional<Route> route;
+    // The level as loaded, for tools that plan their own way on it; null when it does not
+    // load.
+    std::shared_ptr<const LevelLayout> layout;
     // Why the level passes or fails, in one line.
     std::string verdict;
 
