@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-sanitize"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXMOR_SANITIZE=ON
-cmake --build "$build" --parallel "$(nproc)" --target vexmor_unit_tests vexmor_gl_tests vexmor-levelcheck
+cmake --build "$build" --parallel "$(nproc)" --target vexmor_unit_tests vexmor_gl_tests vexmor-levelcheck vexmor-autoplay
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

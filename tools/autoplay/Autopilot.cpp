@@ -70,9 +70,8 @@ glm::vec2 toward(const glm::vec2& from, const glm::vec2& to) {
 
 Autopilot::Autopilot(screen::LevelManager& level, platform::ScriptedInput& input,
                      const levelcheck::LevelLayout& layout, const levelcheck::Route& route)
-    : level(level), input(input), layout(layout), walker(layout),
-      moveCount(route.steps.size()), course(planCourse(route, layout)),
-      lastReached(route.start) {
+    : level(level), input(input), layout(layout), walker(layout), moveCount(route.steps.size()),
+      course(planCourse(route, layout)), lastReached(route.start) {
     // Every door starts shut, so its leaf's place now shows where the doorway and the
     // hinge are.
     for (const int era : {darkEra, brightEra}) {
@@ -83,7 +82,8 @@ Autopilot::Autopilot(screen::LevelManager& level, platform::ScriptedInput& input
             }
             const glm::mat4& placed = door->getWorldMatrix();
             const glm::vec3 hinge(placed * glm::vec4(-0.62f, 0.0f, 1.25f, 1.0f));
-            leaves[era == brightEra ? 1 : 0][cellOf(glm::vec3(placed[3]))] = Leaf{door, flat(hinge)};
+            leaves[era == brightEra ? 1 : 0][cellOf(glm::vec3(placed[3]))] =
+                Leaf{door, flat(hinge)};
         }
     }
     last = look();
@@ -167,8 +167,8 @@ void Autopilot::openDoor(const Sight& sight) {
     if (found == eraLeaves.end()) {
         // A fallen door lies elsewhere and is walked over.
         const levelcheck::CellContent* cell = layout.at(leg.door);
-        if (cell == nullptr ||
-            levelloader::DoorBlock::doorState(cell->doorKind, sight.era) != gameobject::Door::Fallen) {
+        if (cell == nullptr || levelloader::DoorBlock::doorState(cell->doorKind, sight.era) !=
+                                   gameobject::Door::Fallen) {
             giveUp("no door at " + levelcheck::cellName(leg.door));
             return;
         }
@@ -187,8 +187,8 @@ void Autopilot::openDoor(const Sight& sight) {
     if (phase == 0) {
         // Open already, or fallen: only the line through the doorway is left to find.
         nextPhase(door.getState() == gameobject::Door::Fallen || wideOpen ? 4
-                  : door.isOpen()                                          ? 3
-                                                                           : 1);
+                  : door.isOpen()                                         ? 3
+                                                                          : 1);
     }
     switch (phase) {
     case 1: {

@@ -1,8 +1,8 @@
 #include "autoplay/Autoplay.h"
 
-#include "autoplay/Autopilot.h"
 #include "app/GlErrorText.h"
 #include "app/Screenshot.h"
+#include "autoplay/Autopilot.h"
 #include "levelcheck/LevelCheck.h"
 #include "platform/ActiveInput.h"
 #include "platform/ScriptedInput.h"

@@ -4,8 +4,7 @@
 
 namespace Vexmor::autoplay {
 
-std::vector<Leg> planCourse(const levelcheck::Route& route,
-                            const levelcheck::LevelLayout& layout) {
+std::vector<Leg> planCourse(const levelcheck::Route& route, const levelcheck::LevelLayout& layout) {
     std::vector<Leg> legs;
     levelcheck::Place at = route.start;
     for (std::size_t move = 0; move < route.steps.size(); ++move) {

@@ -20,13 +20,12 @@ using namespace Vexmor;
 namespace {
 
 int usage() {
-    std::cerr
-        << "usage: vexmor-autoplay [--render] [--record DIR] [--limit SECONDS] LEVEL...\n"
-           "Plays each level to its time machine through the game's own keys and mouse, in\n"
-           "the data directory it is started in, and says whether and how fast it finished.\n"
-           "  --render        draw every frame as the game does (default: updates only)\n"
-           "  --record DIR    also write every 4th frame to DIR as a PNG (implies --render)\n"
-           "  --limit SECONDS game time allowed per level (default 300)\n";
+    std::cerr << "usage: vexmor-autoplay [--render] [--record DIR] [--limit SECONDS] LEVEL...\n"
+                 "Plays each level to its time machine through the game's own keys and mouse, in\n"
+                 "the data directory it is started in, and says whether and how fast it finished.\n"
+                 "  --render        draw every frame as the game does (default: updates only)\n"
+                 "  --record DIR    also write every 4th frame to DIR as a PNG (implies --render)\n"
+                 "  --limit SECONDS game time allowed per level (default 300)\n";
     return 2;
 }
 
