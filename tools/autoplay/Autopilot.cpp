@@ -1,8 +1,10 @@
 #include "autoplay/Autopilot.h"
 
 #include "autoplay/Steering.h"
+#include "engine/GameObject.h"
 #include "gameobject/Door.h"
 #include "gameobject/Player.h"
+#include "gameobject/Sphere.h"
 #include "gameobject/timemachine/TimeMachine.h"
 #include "levelcheck/LevelCheck.h"
 #include "levelloader/BlockAlignedObject.h"
@@ -47,17 +49,26 @@ constexpr float leafReach = 1.25f;
 constexpr float sweepClearance = 0.4f;
 // Nearer to a doorway than this and still nothing to use: back away and try again.
 constexpr float tooClose = 0.35f;
+// A ball's radius, and how far its middle stays from the player's as he walks past.
+constexpr float ballRadius = 0.5f;
+constexpr float ballClearance = 0.95f;
 // How long to wait for a press to show, for a switch to run out, for the machine to end.
 constexpr double pressSeconds = 0.3;
 // Twice the two seconds a leaf takes to swing wide open.
 constexpr double swingSeconds = 4.0;
 constexpr double machineSeconds = 15.0;
+constexpr double stepBackSeconds = 0.5;
 constexpr int pressRetries = 3;
 
 std::string point(const glm::vec3& at) {
     char text[64];
     std::snprintf(text, sizeof text, "%.2f|%.2f|%.2f", at.x, at.y, at.z);
     return text;
+}
+
+// A ball above or below him is no obstacle.
+bool onHisFloor(engine::GameObject& ball, const glm::vec3& body) {
+    return std::abs(ball.getWorldPosition().y - body.y) < cellSize / 2.0f;
 }
 
 glm::vec2 toward(const glm::vec2& from, const glm::vec2& to) {
@@ -69,13 +80,18 @@ glm::vec2 toward(const glm::vec2& from, const glm::vec2& to) {
 } // namespace
 
 Autopilot::Autopilot(screen::LevelManager& level, platform::ScriptedInput& input,
-                     const levelcheck::LevelLayout& layout, const levelcheck::Route& route)
-    : level(level), input(input), layout(layout), walker(layout), moveCount(route.steps.size()),
-      course(planCourse(route, layout)), lastReached(route.start) {
+                     const levelcheck::LevelLayout& layout, const levelcheck::Route& route,
+                     std::ostream& notes)
+    : level(level), input(input), notes(notes), layout(layout), walker(layout),
+      moveCount(route.steps.size()), course(planCourse(route, layout)), lastReached(route.start) {
     // Every door starts shut, so its leaf's place now shows where the doorway and the
     // hinge are.
     for (const int era : {darkEra, brightEra}) {
         for (const auto& object : level.getScene().getObjects(era == brightEra)) {
+            if (dynamic_cast<gameobject::Sphere*>(object.get()) != nullptr) {
+                balls[era == brightEra ? 1 : 0].push_back(object.get());
+                continue;
+            }
             auto* door = dynamic_cast<gameobject::Door*>(object.get());
             if (door == nullptr || door->getState() == gameobject::Door::Fallen) {
                 continue;
@@ -152,7 +168,10 @@ void Autopilot::walk(const Sight& sight) {
     const Leg& leg = course[legIndex];
     const float distance = headFor(leg.target, sight, false);
     const bool inCell = sight.cell == leg.arrival.cell;
-    if (distance < leg.tolerance && inCell) {
+    // A ball lying on the point: beside it is as good.
+    const float tolerance =
+        ballNear(leg.target, ballClearance) ? ballClearance + 0.3f : leg.tolerance;
+    if (distance < tolerance && inCell) {
         legDone(sight);
         return;
     }
@@ -326,7 +345,11 @@ void Autopilot::useMachine(const Sight& sight) {
         }
         break;
     case 2:
-        // Its sequence runs; the level asks for the next one at its end.
+        // Its sequence runs; the level asks for the next one at its end. A step back shows
+        // more of the machine.
+        if (phaseSeconds < stepBackSeconds) {
+            input.press('S');
+        }
         if (phaseSeconds > machineSeconds) {
             giveUp("the time machine ran but the level did not end");
         }
@@ -337,8 +360,8 @@ void Autopilot::useMachine(const Sight& sight) {
 }
 
 float Autopilot::headFor(const glm::vec2& point, const Sight& sight, bool careful) {
-    const glm::vec2 offset = point - flat(sight.body);
-    const float distance = glm::length(offset);
+    const float distance = glm::length(point - flat(sight.body));
+    const glm::vec2 offset = aroundBalls(point, sight) - flat(sight.body);
     if (distance < 0.02f) {
         lastTurn = 0.0f;
         return distance;
@@ -373,6 +396,10 @@ bool Autopilot::makingHeadway(float distance) {
     }
     escapeKind = escapes % 4;
     ++escapes;
+    static constexpr const char* ways[] = {"backing off", "stepping back left",
+                                           "stepping back right", "jumping forward"};
+    notes << "[autoplay] No headway for " << stallSeconds << " s, " << ways[escapeKind] << "; "
+          << whereabouts() << std::endl;
     escapeSeconds = 0.0;
     stalledSeconds = 0.0;
     bestDistance = 1e9f;
@@ -435,6 +462,7 @@ void Autopilot::replan(const Sight& sight, const std::string& why) {
         giveUp(why);
         return;
     }
+    notes << "[autoplay] Planning again: " << why << "; " << whereabouts() << std::endl;
     const levelcheck::Place here{sight.cell, sight.era};
     const levelcheck::Exploration found = levelcheck::explore(walker, here);
     if (!found.route) {
@@ -465,6 +493,54 @@ gameobject::TimeMachine* Autopilot::machine(int era) const {
         }
     }
     return nullptr;
+}
+
+const engine::GameObject* Autopilot::ballNear(const glm::vec2& point, float within) const {
+    const engine::GameObject* nearest = nullptr;
+    float best = within;
+    for (engine::GameObject* ball : balls[last.era == brightEra ? 1 : 0]) {
+        const float distance = glm::distance(flat(ball->getWorldPosition()), point);
+        if (distance < best && onHisFloor(*ball, last.body)) {
+            best = distance;
+            nearest = ball;
+        }
+    }
+    return nearest;
+}
+
+glm::vec2 Autopilot::aroundBalls(const glm::vec2& point, const Sight& sight) const {
+    const glm::vec2 from = flat(sight.body);
+    const glm::vec2 way = point - from;
+    const float length = glm::length(way);
+    if (length < 0.01f) {
+        return point;
+    }
+    const glm::vec2 along = way / length;
+    for (engine::GameObject* ball : balls[sight.era == brightEra ? 1 : 0]) {
+        if (!onHisFloor(*ball, sight.body)) {
+            continue;
+        }
+        const glm::vec2 centre = flat(ball->getWorldPosition());
+        const float ahead = glm::dot(centre - from, along);
+        const glm::vec2 beside = centre - (from + along * ahead);
+        // Only a ball on the way there, not one behind him or beyond the point.
+        if (ahead <= 0.0f || ahead > length + ballRadius || glm::length(beside) >= ballClearance) {
+            continue;
+        }
+        // Past it on the side he is already on, unless a wall stands there.
+        glm::vec2 side(-along.y, along.x);
+        if (glm::dot(beside, side) > 0.0f) {
+            side = -side;
+        }
+        for (const glm::vec2& pass :
+             {centre + side * ballClearance, centre - side * ballClearance}) {
+            const glm::vec3 there(pass.x, sight.body.y, pass.y);
+            if (!layout.isRock(cellOfBody(there)) && layout.contains(cellOfBody(there))) {
+                return pass;
+            }
+        }
+    }
+    return point;
 }
 
 std::string Autopilot::whereabouts() const {

@@ -7,10 +7,14 @@
 #include <glm/vec3.hpp>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+namespace Vexmor::engine {
+class GameObject;
+}
 namespace Vexmor::gameobject {
 class Door;
 class TimeMachine;
@@ -32,8 +36,10 @@ namespace Vexmor::autoplay {
 class Autopilot {
 public:
     // `level` has been initialised; the layout is the same file's, as the checker loaded it.
+    // What it does to get out of trouble is told to `notes`.
     Autopilot(screen::LevelManager& level, platform::ScriptedInput& input,
-              const levelcheck::LevelLayout& layout, const levelcheck::Route& route);
+              const levelcheck::LevelLayout& layout, const levelcheck::Route& route,
+              std::ostream& notes);
 
     // Before each of the level's updates: looks where the player is and sets the keys and
     // the mouse for the update.
@@ -84,9 +90,14 @@ private:
     void replan(const Sight& sight, const std::string& why);
     void giveUp(const std::string& why);
     gameobject::TimeMachine* machine(int era) const;
+    // The ball nearest to a point, if one lies within `within` of it.
+    const engine::GameObject* ballNear(const glm::vec2& point, float within) const;
+    // Where to walk to pass a ball that lies on the way to a point.
+    glm::vec2 aroundBalls(const glm::vec2& point, const Sight& sight) const;
 
     screen::LevelManager& level;
     platform::ScriptedInput& input;
+    std::ostream& notes;
     const levelcheck::LevelLayout& layout;
     levelcheck::Walker walker;
     std::size_t moveCount;
@@ -109,6 +120,8 @@ private:
     double astraySeconds = 0.0;
     int replans = 0;
 
+    // Per era, the balls: far too heavy to push aside, so they are walked round.
+    std::array<std::vector<engine::GameObject*>, 2> balls;
     // Per era, the leaf of each door cell.
     std::array<std::unordered_map<levelcheck::Cell, Leaf, levelcheck::CellHash>, 2> leaves;
     levelcheck::Place lastReached;

@@ -79,7 +79,7 @@ Outcome play(const std::string& level, const Options& options, std::ostream& con
     {
         screen::LevelManager manager(name, &finish);
         manager.init();
-        Autopilot pilot(manager, input, *report.layout, *report.route);
+        Autopilot pilot(manager, input, *report.layout, *report.route, console);
         const long frameLimit = static_cast<long>(options.limitSeconds / frameSeconds);
         for (long frame = 0; !finish.reached; ++frame) {
             if (pilot.hasGivenUp()) {
