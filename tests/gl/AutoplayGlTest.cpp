@@ -45,7 +45,8 @@ class AutoplayGl : public ShippedDataGl, public ::testing::WithParamInterface<st
 
 // The proof that a player can finish the level under the game's real physics: the
 // autopilot walks it to the machine with the keys and the mouse alone, in about the time
-// a player walking straight there takes, and switches the era as often as the route does.
+// a player walking straight there takes, without once getting stuck or off the course, and
+// switches the era as often as the route does.
 TEST_P(AutoplayGl, TheAutopilotFinishesTheLevelInAboutTheTimeOfItsRoute) {
     const std::string level = autoplay::gameName(GetParam());
     const levelcheck::LevelReport report = levelcheck::checkLevel(level);
@@ -57,6 +58,8 @@ TEST_P(AutoplayGl, TheAutopilotFinishesTheLevelInAboutTheTimeOfItsRoute) {
     EXPECT_LE(outcome.seconds, routeBound(*report.route)) << autoplay::verdict(level, outcome);
     EXPECT_EQ(outcome.eraSwitches, report.route->eraSwitches());
     EXPECT_NE(console.str().find("Level Initialisation done!"), std::string::npos);
+    // Straight there: never stuck, never off the course.
+    EXPECT_EQ(console.str().find("[autoplay]"), std::string::npos) << console.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, AutoplayGl, ::testing::ValuesIn(levelsToPlay()),
