@@ -125,6 +125,7 @@ Autopilot::Sight Autopilot::look() const {
 
 void Autopilot::steer(double seconds) {
     input.releaseAll();
+    ++frames;
     if (hasGivenUp() || legIndex >= course.size()) {
         return;
     }
@@ -283,6 +284,9 @@ void Autopilot::switchEra(const Sight& sight) {
         break;
     case 1:
         if (switcher.isSwitching()) {
+            // The last frame's update started it; this steer is the next frame's.
+            notes << "[autoplay] The switch to the " << levelcheck::eraName(leg.arrival.era)
+                  << " era starts in frame " << frames - 2 << std::endl;
             nextPhase(2);
         } else if (phaseSeconds > pressSeconds) {
             if (++retries > pressRetries) {

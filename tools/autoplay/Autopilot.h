@@ -36,7 +36,7 @@ namespace Vexmor::autoplay {
 class Autopilot {
 public:
     // `level` has been initialised; the layout is the same file's, as the checker loaded it.
-    // What it does to get out of trouble is told to `notes`.
+    // What it does to get out of trouble, and when the era switches, is told to `notes`.
     Autopilot(screen::LevelManager& level, platform::ScriptedInput& input,
               const levelcheck::LevelLayout& layout, const levelcheck::Route& route,
               std::ostream& notes);
@@ -104,6 +104,8 @@ private:
     std::vector<Leg> course;
     std::size_t legIndex = 0;
     double frameSeconds = 0.0;
+    // Steers so far: the frame the level is in.
+    long frames = 0;
     float lastTurn = 180.0f;
     // Each leg's own steps (approach, wait, ...), and how long the current one has run.
     int phase = 0;

@@ -5,6 +5,7 @@
 #include "autoplay/Autopilot.h"
 #include "levelcheck/LevelCheck.h"
 #include "platform/ActiveInput.h"
+#include "platform/ConsoleRedirect.h"
 #include "platform/ScriptedInput.h"
 #include "screen/LevelChanger.h"
 #include "screen/LevelManager.h"
@@ -31,18 +32,6 @@ public:
     void nextLevel() override { reached = true; }
 
     bool reached = false;
-};
-
-// Sends std::cout to another stream while it lives.
-class ConsoleRedirect {
-public:
-    explicit ConsoleRedirect(std::ostream& to) : previous(std::cout.rdbuf(to.rdbuf())) {}
-    ~ConsoleRedirect() { std::cout.rdbuf(previous); }
-    ConsoleRedirect(const ConsoleRedirect&) = delete;
-    ConsoleRedirect& operator=(const ConsoleRedirect&) = delete;
-
-private:
-    std::streambuf* previous;
 };
 
 std::string frameFile(const std::string& directory, const std::string& level, long frame) {
@@ -72,7 +61,7 @@ Outcome play(const std::string& level, const Options& options, std::ostream& con
     }
     const bool render = options.render || !options.recordDirectory.empty();
 
-    const ConsoleRedirect redirect(console);
+    const platform::ConsoleRedirect redirect(console);
     platform::ScriptedInput input;
     platform::setActiveInput(&input);
     FinishLine finish;

@@ -27,7 +27,8 @@ struct Transition {
 // The moves a player surely can make, cell by cell. Anything that needs skill or luck is
 // left out (jumping a gap, landing on a stair from above, switching the era while a stair
 // appears where he stands), so a level it can finish is one every player can finish.
-// Balls are left out as well: they are light enough to push, and narrower than a doorway.
+// Balls are left out as well: far too heavy to push, they are small enough to walk round
+// in a cell.
 class Walker {
 public:
     explicit Walker(const LevelLayout& layout) : layout(layout) {}

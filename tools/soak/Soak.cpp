@@ -6,6 +6,7 @@
 #include "physics/OwnedRigidBody.h"
 #include "platform/ActiveInput.h"
 #include "platform/Clock.h"
+#include "platform/ConsoleRedirect.h"
 #include "platform/Paths.h"
 #include "platform/ScriptedInput.h"
 #include "screen/LevelList.h"
@@ -50,18 +51,6 @@ GLuint nextName(void (*generate)(GLsizei, GLuint*), void (*remove)(GLsizei, cons
     remove(1, &name);
     return name;
 }
-
-// Sends std::cout to another stream while it lives.
-class ConsoleRedirect {
-public:
-    explicit ConsoleRedirect(std::ostream& to) : previous(std::cout.rdbuf(to.rdbuf())) {}
-    ~ConsoleRedirect() { std::cout.rdbuf(previous); }
-    ConsoleRedirect(const ConsoleRedirect&) = delete;
-    ConsoleRedirect& operator=(const ConsoleRedirect&) = delete;
-
-private:
-    std::streambuf* previous;
-};
 
 // The player's part in frame `frame`: use what is in reach at the start, switch the era
 // and let the switch run while walking forward and turning, then use again.
@@ -175,7 +164,7 @@ Cycle playOnce(const std::string& levelFile, int frames, std::ostream& console) 
     cycle.bodiesBefore = physics::OwnedRigidBody::liveCount();
     const double start = platform::clockSeconds();
     {
-        const ConsoleRedirect redirect(console);
+        const platform::ConsoleRedirect redirect(console);
         platform::ScriptedInput input;
         platform::setActiveInput(&input);
         NoNextLevel changer;
