@@ -3,11 +3,15 @@
 #include "app/GlErrorText.h"
 #include "app/Screenshot.h"
 #include "autoplay/Autopilot.h"
+#include "hud/TitleCard.h"
+#include "hud/TitleOverlay.h"
 #include "levelcheck/LevelCheck.h"
+#include "levelloader/LevelTitle.h"
 #include "platform/ActiveInput.h"
 #include "platform/ConsoleRedirect.h"
 #include "platform/ScriptedInput.h"
 #include "screen/LevelChanger.h"
+#include "screen/LevelList.h"
 #include "screen/LevelManager.h"
 
 #include <GL/glew.h>
@@ -18,6 +22,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace Vexmor::autoplay {
 
@@ -33,6 +38,18 @@ public:
 
     bool reached = false;
 };
+
+// "Level 3 of 7" when the data directory's list names the level, as the game shows it.
+std::string levelLine(const std::string& level) {
+    const std::vector<std::string> listed =
+        screen::LevelList::read("levels\\levels.ini").levelFiles;
+    const auto found = std::find(listed.begin(), listed.end(), level);
+    if (found == listed.end()) {
+        return "";
+    }
+    return hud::TitleCard::levelLine(static_cast<int>(found - listed.begin()) + 1,
+                                     static_cast<int>(listed.size()));
+}
 
 std::string frameFile(const std::string& directory, const std::string& level, long frame) {
     char number[24];
@@ -68,6 +85,12 @@ Outcome play(const std::string& level, const Options& options, std::ostream& con
     {
         screen::LevelManager manager(name, &finish);
         manager.init();
+        // Drawn as the game draws a level: with its title card at the start.
+        std::unique_ptr<hud::TitleOverlay> title;
+        if (render) {
+            title = std::make_unique<hud::TitleOverlay>(levelLine(name),
+                                                        levelloader::LevelTitle::read(name));
+        }
         Autopilot pilot(manager, input, *report.layout, *report.route, console);
         const long frameLimit = static_cast<long>(options.limitSeconds / frameSeconds);
         for (long frame = 0; !finish.reached; ++frame) {
@@ -86,7 +109,10 @@ Outcome play(const std::string& level, const Options& options, std::ostream& con
             if (!render) {
                 continue;
             }
+            title->update(frameSeconds);
             manager.render();
+            engine::RenderContext unused;
+            title->render(unused);
             if (const GLenum code = glGetError(); code != GL_NO_ERROR) {
                 outcome.reason = "OpenGL-Error: " + app::glErrorText(code) + " in frame " +
                                  std::to_string(frame);
