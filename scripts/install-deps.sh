@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool libgl1-mesa-dri
     clang libclang-rt-14-dev libtinyobjloader-dev
+    desktop-file-utils appstream man-db lintian dpkg-dev
 )
 
 missing=()

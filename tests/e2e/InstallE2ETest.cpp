@@ -1,68 +1,161 @@
-#include "GameProcess.h"
+#include "InstallTree.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <map>
+#include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-// What `cmake --install` leaves behind must start the game in its installed data.
-TEST(InstallE2E, LauncherStartsTheGameInTheInstalledData) {
-    TempDirectory prefix;
-    const std::string install = std::string(VEXMOR_CMAKE_COMMAND) + " --install " +
-                                VEXMOR_BUILD_DIR + " --prefix " + prefix.path().string() +
-                                " >/dev/null";
-    ASSERT_EQ(std::system(install.c_str()), 0);
+namespace {
 
-    const fs::path launcher = prefix.path() / "bin" / "vexmor";
-    ASSERT_TRUE(fs::exists(launcher));
-    EXPECT_TRUE(fs::exists(prefix.path() / "share" / "vexmor" / "levels" / "levels.ini"));
-
-    // Started from elsewhere: the launcher must change into the data itself.
-    TempDirectory elsewhere;
-    GameProcess game(elsewhere.path(), launcher);
-    game.start();
-    ASSERT_NE(game.waitForWindow(20s), 0u) << game.output();
-    ASSERT_TRUE(game.waitForOutput("First render...\n", 20s)) << game.output();
-    // The screenshot lands in the working directory, which must be the installed data.
-    game.tapKey("F12");
-    const fs::path shot = prefix.path() / "share" / "vexmor" / "screenshot0.png";
-    for (int i = 0; i < 100 && !fs::exists(shot); ++i) {
+bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
         std::this_thread::sleep_for(50ms);
     }
-    EXPECT_TRUE(fs::exists(shot));
-    game.tapKey("Escape");
-    const auto status = game.waitForExit(20s);
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(*status, 0);
-    EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+    return true;
 }
 
-// The menu entry starts the installed launcher and shows the installed icon.
-TEST(InstallE2E, DesktopEntryPointsAtTheInstalledLauncherAndIcon) {
-    TempDirectory prefix;
-    const std::string install = std::string(VEXMOR_CMAKE_COMMAND) + " --install " +
-                                VEXMOR_BUILD_DIR + " --prefix " + prefix.path().string() +
-                                " >/dev/null";
-    ASSERT_EQ(std::system(install.c_str()), 0);
+// The installed game started by its launcher as a player with a home of their own. The
+// launcher stays between the test and the game, so the game's window is found by its
+// title and its console is read from the log.
+class PlayerRun {
+public:
+    PlayerRun(const InstallTree& install, const fs::path& home)
+        : game(elsewhere.path(), install.launcher()),
+          log(home / ".local" / "state" / "vexmor" / "vexmor.log") {
+        game.setEnvironment("HOME", home.string());
+        game.setEnvironment("XDG_DATA_HOME", "");
+        game.setEnvironment("XDG_STATE_HOME", "");
+        game.setEnvironment("VEXMOR_NO_DIALOG", "1");
+        game.start();
+    }
 
-    std::ifstream entry(prefix.path() / "share" / "applications" / "vexmor.desktop");
-    ASSERT_TRUE(entry);
-    std::map<std::string, std::string> keys;
-    for (std::string line; std::getline(entry, line);) {
-        const std::size_t equals = line.find('=');
-        if (equals != std::string::npos) {
-            keys[line.substr(0, equals)] = line.substr(equals + 1);
+    bool waitForLog(const std::string& text) {
+        return waitFor([&] { return fileText(log).find(text) != std::string::npos; }, 30s);
+    }
+
+    bool findWindow() {
+        return waitFor(
+            [&] {
+                window = commandOutput("xdotool search --name '^Vexmor' 2>/dev/null | head -n 1");
+                return !window.empty();
+            },
+            20s);
+    }
+
+    // Held long enough for a frame to see it, as the game's own tests do.
+    void tapKey(const std::string& key) {
+        const std::string id = window.substr(0, window.find('\n'));
+        std::system(("xdotool keydown --window " + id + " " + key + " >/dev/null 2>&1").c_str());
+        std::this_thread::sleep_for(300ms);
+        std::system(("xdotool keyup --window " + id + " " + key + " >/dev/null 2>&1").c_str());
+        std::this_thread::sleep_for(200ms);
+    }
+
+    std::optional<int> waitForExit() { return game.waitForExit(30s); }
+    std::string logText() const { return fileText(log); }
+    bool startedNowhereElse() const { return fs::is_empty(elsewhere.path()); }
+
+private:
+    TempDirectory elsewhere;
+    GameProcess game;
+    fs::path log;
+    std::string window;
+};
+
+// Takes the write permission away for the test and gives it back for the clean-up; root
+// writes anyway, so there the listing below is what catches a write.
+class ReadOnlyTree {
+public:
+    explicit ReadOnlyTree(fs::path root) : root(std::move(root)) { change("a-w"); }
+    ~ReadOnlyTree() { change("u+w"); }
+    ReadOnlyTree(const ReadOnlyTree&) = delete;
+    ReadOnlyTree& operator=(const ReadOnlyTree&) = delete;
+
+private:
+    void change(const std::string& mode) const {
+        std::system(("chmod -R " + mode + " " + shellQuoted(root.string())).c_str());
+    }
+
+    fs::path root;
+};
+
+bool holdsScreenshots(const fs::path& directory) {
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        if (entry.path().filename().string().rfind("screenshot", 0) == 0) {
+            return true;
         }
     }
-    EXPECT_EQ(keys["Type"], "Application");
-    EXPECT_EQ(fs::path(keys["Exec"]), prefix.path() / "bin" / "vexmor");
-    EXPECT_EQ(fs::path(keys["Icon"]), prefix.path() / "share" / "vexmor" / "img" / "icon.png");
-    EXPECT_TRUE(fs::exists(keys["Exec"]));
-    EXPECT_TRUE(fs::exists(keys["Icon"]));
+    return false;
+}
+
+} // namespace
+
+TEST(InstallE2E, ThePlayerPlaysInTheirOwnDirectoryAndTheInstallStaysUntouched) {
+    InstallTree install;
+    TempDirectory homes;
+    const fs::path home = homes.path() / "a player";
+    fs::create_directory(home);
+    const fs::path mine = home / ".local" / "share" / "vexmor";
+    // A write into the installed tree would fail, unless the test runs as root.
+    const ReadOnlyTree readOnly(install.prefix());
+    const std::string installed = treeListing(install.prefix());
+
+    {
+        PlayerRun run(install, home);
+        ASSERT_TRUE(run.waitForLog("First render...\n")) << run.logText();
+        ASSERT_TRUE(run.findWindow());
+        run.tapKey("F12");
+        EXPECT_TRUE(waitFor([&] { return fs::exists(mine / "screenshot0.png"); }, 5s));
+        run.tapKey("Escape");
+        EXPECT_EQ(run.waitForExit(), 0) << run.logText();
+        EXPECT_TRUE(run.startedNowhereElse());
+    }
+    EXPECT_FALSE(holdsScreenshots(install.data()));
+
+    // A level of the player's own, put first in their list; its block outside the grid
+    // makes a warning only this level gives.
+    std::ofstream(mine / "levels" / "my room.lvl")
+        << "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\nair 1 1 1\nair 7 7 7\n";
+    const std::string shippedList = fileText(mine / "levels" / "levels.ini");
+    std::ofstream(mine / "levels" / "levels.ini", std::ios::trunc) << "levels\\my room.lvl\n"
+                                                                   << shippedList;
+    {
+        PlayerRun run(install, home);
+        EXPECT_TRUE(run.waitForLog("[Warn] LevelLoader: Block 'air' lies outside the level at "
+                                   "7|7|7\n"))
+            << run.logText();
+        ASSERT_TRUE(run.waitForLog("Level Initialisation done!\n")) << run.logText();
+        ASSERT_TRUE(run.findWindow());
+        run.tapKey("Escape");
+        EXPECT_EQ(run.waitForExit(), 0) << run.logText();
+    }
+
+    // A broken level of the player's ends the game with its status, the message in the log.
+    std::ofstream(mine / "levels" / "broken.lvl") << "xDim 3\nyDim 3\nplayer 1 1 1\n";
+    std::ofstream(mine / "levels" / "levels.ini", std::ios::trunc) << "levels\\broken.lvl\n";
+    {
+        PlayerRun run(install, home);
+        EXPECT_EQ(run.waitForExit(), 5) << run.logText();
+        EXPECT_NE(run.logText().find("[ERROR] Currupted Level file: The first three tags must "
+                                     "contain the dimensions of the map!\n"),
+                  std::string::npos)
+            << run.logText();
+        EXPECT_NE(fileText(home / ".local" / "state" / "vexmor" / "vexmor.log.1").find("7|7|7"),
+                  std::string::npos)
+            << "the run before is kept";
+    }
+
+    EXPECT_EQ(treeListing(install.prefix()), installed);
 }

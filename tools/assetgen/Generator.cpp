@@ -82,8 +82,22 @@ std::vector<Asset> allAssets() {
     };
 }
 
+std::vector<Asset> desktopIcons(const std::string& name) {
+    std::vector<Asset> icons;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const std::string side = std::to_string(size);
+        icons.push_back({"hicolor/" + side + "x" + side + "/apps/" + name + ".png",
+                         [size] { return encodePng(gameIcon(size), true); }});
+    }
+    return icons;
+}
+
 void writeAssets(const std::filesystem::path& dataDirectory) {
-    for (const Asset& asset : allAssets()) {
+    writeAssets(dataDirectory, allAssets());
+}
+
+void writeAssets(const std::filesystem::path& dataDirectory, const std::vector<Asset>& assets) {
+    for (const Asset& asset : assets) {
         const std::filesystem::path file = dataDirectory / asset.path;
         std::filesystem::create_directories(file.parent_path());
         const Bytes bytes = asset.make();

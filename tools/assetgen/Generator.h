@@ -20,7 +20,12 @@ struct Asset {
 // Every asset the game loads, in a fixed order.
 std::vector<Asset> allAssets();
 
+// The game's icon for the desktop's hicolor theme, one file per size a desktop asks for,
+// relative to the theme's parent directory ("hicolor/48x48/apps/<name>.png").
+std::vector<Asset> desktopIcons(const std::string& name);
+
 // Makes every asset and writes it below `dataDirectory`, creating folders as needed.
 void writeAssets(const std::filesystem::path& dataDirectory);
+void writeAssets(const std::filesystem::path& directory, const std::vector<Asset>& assets);
 
 } // namespace Vexmor::assetgen

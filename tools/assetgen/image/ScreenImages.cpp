@@ -309,21 +309,33 @@ Image winningScreen() {
     return image;
 }
 
-Image windowIcon() {
-    Image image(64, 64, glm::vec4(0.0f));
-    paint(image, ellipse(32, 32, 30, 30), glm::vec4(0.07f, 0.08f, 0.16f, 1.0f));
-    paint(image, ellipseRing(32, 32, 30, 30, 4), cyan);
+Image gameIcon(int size) {
+    // Drawn on a 64-unit grid and scaled, so every size shows the same picture.
+    const float unit = size / 64.0f;
+    Image image(size, size, glm::vec4(0.0f));
+    const float middle = 32.0f * unit;
+    paint(image, ellipse(middle, middle, 30.0f * unit, 30.0f * unit),
+          glm::vec4(0.07f, 0.08f, 0.16f, 1.0f));
+    paint(image, ellipseRing(middle, middle, 30.0f * unit, 30.0f * unit, 4.0f * unit), cyan);
     for (int tick = 0; tick < 12; ++tick) {
         const float angle = tick * pi / 6.0f;
         const glm::vec2 direction(std::cos(angle), std::sin(angle));
         paint(image,
-              thickLine(glm::vec2(32.0f) + direction * 21.0f, glm::vec2(32.0f) + direction * 24.0f,
-                        2.0f),
+              thickLine(glm::vec2(middle) + direction * (21.0f * unit),
+                        glm::vec2(middle) + direction * (24.0f * unit), 2.0f * unit),
               glm::vec4(0.6f, 0.8f, 1.0f, 0.8f));
     }
-    paint(image, thickLine({20.0f, 19.0f}, {32.0f, 46.0f}, 7.0f), amber);
-    paint(image, thickLine({44.0f, 19.0f}, {32.0f, 46.0f}, 7.0f), amber);
+    paint(image,
+          thickLine(glm::vec2(20.0f, 19.0f) * unit, glm::vec2(32.0f, 46.0f) * unit, 7.0f * unit),
+          amber);
+    paint(image,
+          thickLine(glm::vec2(44.0f, 19.0f) * unit, glm::vec2(32.0f, 46.0f) * unit, 7.0f * unit),
+          amber);
     return image;
+}
+
+Image windowIcon() {
+    return gameIcon(64);
 }
 
 } // namespace Vexmor::assetgen

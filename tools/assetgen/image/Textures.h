@@ -26,6 +26,8 @@ Image onGroundIndicator();
 Image helpScreen();
 Image winningScreen();
 Image windowIcon();
+// The game's icon, `size` pixels square: the window icon is the 64-pixel one.
+Image gameIcon(int size);
 
 // The intact stairs: treads, risers and sides in bands (see StairLayout.h).
 Image stairTexture(bool dirty);

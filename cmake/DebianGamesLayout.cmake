@@ -1,0 +1,18 @@
+# Run by CPack on the staged files before the Debian package is made: Debian keeps the
+# commands of games in /usr/games, so the launcher moves there and the menu entry follows.
+if(NOT CPACK_GENERATOR STREQUAL "DEB")
+    return()
+endif()
+set(usr "${CPACK_TEMPORARY_DIRECTORY}/usr")
+file(MAKE_DIRECTORY "${usr}/games")
+file(RENAME "${usr}/bin/vexmor" "${usr}/games/vexmor")
+file(GLOB left "${usr}/bin/*")
+if(NOT left)
+    file(REMOVE_RECURSE "${usr}/bin")
+endif()
+file(GLOB entries "${usr}/share/applications/*.desktop")
+foreach(entry ${entries})
+    file(READ "${entry}" text)
+    string(REPLACE "Exec=/usr/bin/vexmor" "Exec=/usr/games/vexmor" text "${text}")
+    file(WRITE "${entry}" "${text}")
+endforeach()
