@@ -30,7 +30,8 @@ std::vector<Leg> planCourse(const levelcheck::Route& route, const levelcheck::Le
                           glm::vec2(door->facing.x, door->facing.z) * (cellSize / 2.0f);
             const levelcheck::Cell across = step.to.cell - at.cell;
             leg.through = glm::vec2(across.x, across.z);
-            leg.leafSwingsToward = flat(cellCentre(at.cell)) == flat(cellCentre(*step.door));
+            // In the door's own cell, into which its leaf swings.
+            leg.leafSwingsToward = at.cell.x == step.door->x && at.cell.z == step.door->z;
             leg.target = leg.doorway - leg.through * 0.75f;
             legs.push_back(leg);
         }
