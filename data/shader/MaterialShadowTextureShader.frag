@@ -216,9 +216,11 @@ void main() {
     received += LAMP_COLOR * (LAMP_BOUNCE * attenuation + nDotL * lamp);
     vec3 color = albedo * received + LAMP_COLOR * specular * lamp;
 
+#ifndef WITHOUT_FOG
     if (fogDistance >= 0.0) {
         color = applyFog(color);
     }
+#endif
 
     // Up to half a step of noise before quantising breaks up banding in the dark falloff.
     uint pixel = uint(gl_FragCoord.x) * LATTICE.x + uint(gl_FragCoord.y) * LATTICE.y;

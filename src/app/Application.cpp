@@ -79,6 +79,9 @@ bool Application::initGraphics() {
     __glewCreateProgram =
         reinterpret_cast<PFNGLCREATEPROGRAMPROC>(glfwGetProcAddress("glCreateProgram"));
     printDriverBlock();
+    if (window.isSoftwareFormat()) {
+        std::cout << "[INFO] Software rasteriser: multisampling off" << std::endl;
+    }
     return true;
 }
 

@@ -74,7 +74,9 @@ void Model::doDrawing(RenderContext& context) {
             chosen = ShaderLibrary::getInstance().simpleProgram.get();
             glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
         } else {
-            chosen = program;
+            chosen = program == context.replaced && context.replacement != nullptr
+                         ? context.replacement
+                         : program;
         }
     }
     glUseProgram(chosen->handle);

@@ -17,6 +17,9 @@ public:
     Values values;
     // When set, every model drawn with this context uses this program.
     ShaderProgram* programOverride = nullptr;
+    // When both are set, a model whose own program is `replaced` draws with `replacement`.
+    const ShaderProgram* replaced = nullptr;
+    ShaderProgram* replacement = nullptr;
 
     // Sets the value under `key`, adding the key on first use.
     void set(std::string_view key, const void* value);

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
+#include <utility>
 
 namespace Vexmor::engine {
 
@@ -19,7 +21,15 @@ struct ProgramSource {
     const char* vertexFile;
     const char* fragmentFile;
     std::vector<UniformSpec> uniforms;
+    // Defined in both stages right after their #version line; null for none.
+    const char* define = nullptr;
 };
+
+const std::vector<UniformSpec> levelUniforms = {
+    {"transform", Matrix4},      {"colorTexture", Texture},   {"worldTrans", Matrix4},
+    {"lightTransform", Matrix4}, {"shadowMap", ShadowMap},    {"lightPosition", Vector4},
+    {"fogDistance", Float},      {"cameraPosition", Vector4}, {"fogTimer", Float},
+    {"emission", Float}};
 
 // The slots in load order; each list is what the model drawing binds for that program.
 const std::vector<ProgramSource>& programSources() {
@@ -44,19 +54,11 @@ const std::vector<ProgramSource>& programSources() {
          "shader\\DepthTest.vert",
          "shader\\DepthTest.frag",
          {{"transform", Matrix4}}},
-        {&ShaderLibrary::materialShadowTextureProgram,
-         "shader\\MaterialShadowTextureShader.vert",
-         "shader\\MaterialShadowTextureShader.frag",
-         {{"transform", Matrix4},
-          {"colorTexture", Texture},
-          {"worldTrans", Matrix4},
-          {"lightTransform", Matrix4},
-          {"shadowMap", ShadowMap},
-          {"lightPosition", Vector4},
-          {"fogDistance", Float},
-          {"cameraPosition", Vector4},
-          {"fogTimer", Float},
-          {"emission", Float}}},
+        {&ShaderLibrary::materialShadowTextureProgram, "shader\\MaterialShadowTextureShader.vert",
+         "shader\\MaterialShadowTextureShader.frag", levelUniforms},
+        {&ShaderLibrary::materialShadowTextureFoglessProgram,
+         "shader\\MaterialShadowTextureShader.vert", "shader\\MaterialShadowTextureShader.frag",
+         levelUniforms, "WITHOUT_FOG"},
     };
     return sources;
 }
@@ -99,10 +101,31 @@ void ShaderLibrary::destroyInstance() {
 }
 
 ShaderLibrary::ShaderLibrary() {
+    // A file that two programs share is read once.
+    std::map<std::string, std::string> texts;
+    const auto text = [&texts](const std::string& file, const char* define) {
+        auto found = texts.find(file);
+        if (found == texts.end()) {
+            found = texts.emplace(file, readSource(file)).first;
+        }
+        std::string source = found->second;
+        if (define != nullptr) {
+            const std::size_t lineEnd = source.find('\n');
+            source.insert(lineEnd == std::string::npos ? source.size() : lineEnd + 1,
+                          std::string("#define ") + define + "\n");
+        }
+        return source;
+    };
     for (const ProgramSource& source : programSources()) {
-        this->*source.slot = loadProgram(source.vertexFile, source.fragmentFile, GL_VERTEX_SHADER,
-                                         GL_FRAGMENT_SHADER, source.uniforms.data(),
-                                         static_cast<int>(source.uniforms.size()));
+        std::vector<std::uint32_t> shaders;
+        for (const auto& [file, type] : {std::pair(source.vertexFile, GL_VERTEX_SHADER),
+                                         std::pair(source.fragmentFile, GL_FRAGMENT_SHADER)}) {
+            const std::string stage = text(file, source.define);
+            std::cout << "Enter createShader for " << file << std::endl;
+            shaders.push_back(createShader(type, stage));
+        }
+        this->*source.slot = std::make_unique<ShaderProgram>(
+            createProgram(shaders), std::make_unique<std::vector<UniformSpec>>(source.uniforms));
     }
 }
 
@@ -120,15 +143,7 @@ std::unique_ptr<ShaderProgram> ShaderLibrary::loadProgram(const std::string& ver
                                                           const UniformSpec* specs, int specCount) {
     std::vector<std::uint32_t> shaders;
     const auto compile = [&shaders](const std::string& file, unsigned int type) {
-        std::ifstream stream(platform::hostPath(file));
-        if (!stream.good()) {
-            std::cout << "WARNING: Can't load shader file '" << file << "': file is bad"
-                      << std::endl;
-            fail();
-        }
-        const std::string source{std::istreambuf_iterator<char>(stream),
-                                 std::istreambuf_iterator<char>()};
-        stream.close();
+        const std::string source = readSource(file);
         std::cout << "Enter createShader for " << file << std::endl;
         shaders.push_back(createShader(type, source));
     };
@@ -142,6 +157,15 @@ std::unique_ptr<ShaderProgram> ShaderLibrary::loadProgram(const std::string& ver
             std::make_unique<std::vector<UniformSpec>>(specs, specs + std::max(specCount, 0));
     }
     return std::make_unique<ShaderProgram>(handle, std::move(uniforms));
+}
+
+std::string ShaderLibrary::readSource(const std::string& file) {
+    std::ifstream stream(platform::hostPath(file));
+    if (!stream.good()) {
+        std::cout << "WARNING: Can't load shader file '" << file << "': file is bad" << std::endl;
+        fail();
+    }
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 std::uint32_t ShaderLibrary::createShader(unsigned int type, const std::string& source) {

@@ -12,7 +12,7 @@ namespace Vexmor::engine {
 // A failure to read, compile or link any of them is fatal (status 2).
 class ShaderLibrary {
 public:
-    // The library, loading the six programs on the first call (needs a current context).
+    // The library, loading the seven programs on the first call (needs a current context).
     static ShaderLibrary& getInstance();
     static bool hasInstance();
     // Deletes every program; the next getInstance loads them again.
@@ -39,9 +39,15 @@ public:
     std::unique_ptr<ShaderProgram> guiProgram;
     std::unique_ptr<ShaderProgram> depthTestProgram;
     std::unique_ptr<ShaderProgram> materialShadowTextureProgram;
+    // The same level shader built without the era switch's fog, for every other frame: a
+    // software rasteriser runs the fog code even where its branch is not taken.
+    std::unique_ptr<ShaderProgram> materialShadowTextureFoglessProgram;
 
 private:
     ShaderLibrary();
+
+    // The file's text; a file that can't be read is fatal.
+    static std::string readSource(const std::string& file);
 
     static std::unique_ptr<ShaderLibrary> instance;
 };

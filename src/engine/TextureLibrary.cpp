@@ -82,6 +82,13 @@ std::uint32_t TextureLibrary::getTextureId(const std::string& name) {
     return texture;
 }
 
+void TextureLibrary::releaseAll() {
+    for (const auto& [name, texture] : textures) {
+        glDeleteTextures(1, &texture);
+    }
+    textures.clear();
+}
+
 void TextureLibrary::applyFilterMode() {
     const app::RenderSettings& settings = app::renderSettings();
     const bool anisotropy = anisotropySupported();

@@ -35,6 +35,9 @@ public:
     static Image loadImage(const std::string& name);
 
     std::size_t size() const { return textures.size(); }
+    // Deletes every texture held, for a context about to go; a later request loads the
+    // image again into whatever context is current then.
+    void releaseAll();
 
 private:
     TextureLibrary() = default;
@@ -45,8 +48,8 @@ private:
     // bound to unit 0.
     static void applyFilterSettings(const app::RenderSettings& settings, bool anisotropy);
 
-    // Never deleted: textures live as long as the context, across levels, and the
-    // context is gone by the time the process ends.
+    // Kept across levels: textures live as long as the context, which the game ends only
+    // with the process.
     std::map<std::string, std::uint32_t> textures;
 };
 

@@ -19,6 +19,8 @@ Input& activeInput() {
     return active != nullptr ? *active : idle;
 }
 
-void setActiveInput(Input* input) { activeSlot() = input; }
+void setActiveInput(Input* input) {
+    activeSlot() = input;
+}
 
 } // namespace Vexmor::platform

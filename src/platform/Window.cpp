@@ -1,10 +1,48 @@
 #include "platform/Window.h"
 
+#include "platform/SampleChoice.h"
 #include "platform/WindowIcon.h"
 
+#include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
+#include <cstdlib>
+#include <iostream>
+
 namespace Vexmor::platform {
+
+namespace {
+
+void contextHints() {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+}
+
+// The renderer a context of the game's kind gets, from a small hidden window made and
+// dropped again; empty when even that window can't be made.
+std::string probeRenderer() {
+    contextHints();
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    GLFWwindow* probe = glfwCreateWindow(16, 16, "", nullptr, nullptr);
+    if (probe == nullptr) {
+        return {};
+    }
+    GLFWwindow* previous = glfwGetCurrentContext();
+    glfwMakeContextCurrent(probe);
+    // GLEW is not set up yet, so the one call needed comes straight from the context.
+    using GetString = const GLubyte* (*)(GLenum);
+    const auto getString = reinterpret_cast<GetString>(glfwGetProcAddress("glGetString"));
+    const GLubyte* text = getString != nullptr ? getString(GL_RENDERER) : nullptr;
+    std::string renderer = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+    glfwMakeContextCurrent(previous);
+    glfwDestroyWindow(probe);
+    return renderer;
+}
+
+} // namespace
 
 Window::~Window() {
     terminate();
@@ -15,13 +53,26 @@ bool Window::initialise() {
     return initialised;
 }
 
+void Window::chooseFormat() {
+    const SampleChoice choice(std::getenv("VEXMOR_SAMPLES"));
+    if (!choice.ignoredText().empty()) {
+        std::cout << "[WARN] VEXMOR_SAMPLES='" << choice.ignoredText()
+                  << "' ignored: it takes 0 or 4" << std::endl;
+    }
+    if (choice.overridden()) {
+        samples = choice.samplesFor(RendererKind::Hardware);
+        softwareFormat = false;
+        return;
+    }
+    const RendererKind kind = SampleChoice::kindOf(probeRenderer());
+    samples = choice.samplesFor(kind);
+    softwareFormat = kind == RendererKind::Software;
+}
+
 bool Window::open(const Settings& settings) {
-    glfwDefaultWindowHints();
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-    glfwWindowHint(GLFW_SAMPLES, 4);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    chooseFormat();
+    contextHints();
+    glfwWindowHint(GLFW_SAMPLES, samples);
     glfwWindowHint(GLFW_RED_BITS, 8);
     glfwWindowHint(GLFW_GREEN_BITS, 8);
     glfwWindowHint(GLFW_BLUE_BITS, 8);
@@ -37,6 +88,9 @@ bool Window::open(const Settings& settings) {
         return false;
     }
     glfwMakeContextCurrent(window);
+    // On graphics hardware the frame loop runs at the display's rate, not thousands of
+    // frames a second.
+    glfwSwapInterval(1);
     showIcon();
     // Keys are polled once a frame: a tap shorter than a slow frame must still be seen.
     glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);

@@ -26,7 +26,8 @@ public:
 
     // glfwInit; false when GLFW can't start (no display, for one).
     bool initialise();
-    // Opens the window and makes its context current; false when that fails.
+    // Opens the window and makes its context current; false when that fails. Its samples
+    // per pixel follow VEXMOR_SAMPLES, else the renderer a hidden probe window reports.
     bool open(const Settings& settings);
     // Closes the window and ends GLFW.
     void terminate();
@@ -39,10 +40,17 @@ public:
     // Asks the window to close as if the user had closed it.
     void requestClose();
 
+    // Samples per pixel the window was asked for.
+    int getSamples() const { return samples; }
+    // True when the window went without multisampling because the renderer is software.
+    bool isSoftwareFormat() const { return softwareFormat; }
+
     Input& input() { return *glfwInput; }
     GLFWwindow* handle() const { return window; }
 
 private:
+    // Chooses the samples per pixel, reporting an ignored VEXMOR_SAMPLES.
+    void chooseFormat();
     // Takes the icon from img\icon.png when the file is there.
     void showIcon();
 
@@ -50,6 +58,8 @@ private:
     GLFWwindow* window = nullptr;
     std::unique_ptr<GlfwInput> glfwInput;
     std::string shownTitle;
+    int samples = 0;
+    bool softwareFormat = false;
 };
 
 } // namespace Vexmor::platform

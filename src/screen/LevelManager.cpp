@@ -1,6 +1,7 @@
 #include "screen/LevelManager.h"
 
 #include "app/RenderSettings.h"
+#include "engine/OnePixelClip.h"
 #include "gameobject/GUIElement.h"
 #include "gameobject/Interactable.h"
 #include "gameobject/LevelEnder.h"
@@ -63,7 +64,16 @@ void LevelManager::init() {
 
     timeSwitcher = std::make_unique<TimeSwitcher>(maxFogDistance);
     timeSwitcher->addListener(this);
+    warmUp();
     std::cout << "Level Initialisation done!" << std::endl;
+}
+
+void LevelManager::warmUp() {
+    const engine::OnePixelClip clip;
+    scene.warmUp();
+    for (gameobject::GUIElement* image : {crosshair.get(), interactIcon.get(), lockSign.get()}) {
+        drawScreenImage(*image, scene.frameContext());
+    }
 }
 
 void LevelManager::close() {

@@ -37,10 +37,15 @@ public:
     // A locked door was just tried: its sign stands in for the use hint a while.
     bool isShowingLockSign() const { return lockSignSeconds > 0.0; }
     const LevelScene& getScene() const { return scene; }
+    LevelScene& getScene() { return scene; }
     const TimeSwitcher* getTimeSwitcher() const { return timeSwitcher.get(); }
     const LevelEndManager* getLevelEndManager() const { return levelEndManager.get(); }
 
 private:
+    // Draws the level and its screen images once into a single pixel, so that its first
+    // frames do not wait for a software rasteriser to build its code.
+    void warmUp();
+
     LevelScene scene;
     levelloader::LevelLoader levelLoader;
     LevelChanger* levelChanger;

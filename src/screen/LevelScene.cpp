@@ -184,9 +184,21 @@ void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
     mainPass(bright, lightView, fogDistance, fogTimer);
 }
 
+void LevelScene::warmUp() {
+    placeLight();
+    cameraTransform = player->getCameraMatrix();
+    drawEverything = true;
+    for (const bool bright : {false, true}) {
+        for (const float fogDistance : {-1.0f, farPlane}) {
+            render(bright, fogDistance, 0.0f);
+        }
+    }
+    drawEverything = false;
+}
+
 void LevelScene::drawScene(bool bright, engine::RenderContext& context,
                            const CellVisibility* cells) {
-    if (app::renderSettings().viewFrustumCulling) {
+    if (app::renderSettings().viewFrustumCulling && !drawEverything) {
         (bright ? brightCullingScene : darkCullingScene)->draw(context, cells);
         return;
     }
@@ -242,11 +254,18 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
     mainContext.set("fogDistance", &frameFogDistance);
     mainContext.set("cameraPosition", glm::value_ptr(cameraPosition));
     mainContext.set("fogTimer", &frameFogTimer);
+    // Outside a switch the level draws with the shader built without fog.
+    const engine::ShaderLibrary& shaders = engine::ShaderLibrary::getInstance();
+    mainContext.replaced = shaders.materialShadowTextureProgram.get();
+    mainContext.replacement =
+        fogDistance < 0.0f ? shaders.materialShadowTextureFoglessProgram.get() : nullptr;
     // Without culling everything is drawn anyway, so there is nothing to look for; in
     // wireframe the walls hide nothing, so what lies behind rock is drawn as well.
     const app::RenderSettings& settings = app::renderSettings();
     CellVisibility* cells =
-        settings.viewFrustumCulling && !settings.wireframeMode ? cellVisibility.get() : nullptr;
+        settings.viewFrustumCulling && !settings.wireframeMode && !drawEverything
+            ? cellVisibility.get()
+            : nullptr;
     if (cells != nullptr) {
         cells->lookFrom(cameraTransform, CullingScene::farDistance);
     }

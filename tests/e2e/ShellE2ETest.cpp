@@ -1,10 +1,14 @@
 #include "GameProcess.h"
 
+#include "platform/SampleChoice.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sys/wait.h>
 #include <thread>
 #include <vector>
@@ -197,4 +201,48 @@ TEST(ShellStartUpE2E, WithoutADisplayTheStartFailsWithStatusOne) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_EQ(output, "Error while initializing glfw!\nPress [ENTER] to continue...");
+}
+
+// The window format: chosen by the renderer unless VEXMOR_SAMPLES names it, reported
+// right after the driver block, and an unknown value is ignored with a warning.
+TEST_F(ShellE2E, TheWindowFormatFollowsTheRendererOrTheEnvironment) {
+    const std::string blockEnd = "------------------------/ GL Info -----------------------\n";
+    const std::string info = "[INFO] Software rasteriser: multisampling off\n";
+    const auto run = [this](GameProcess& process) {
+        process.start();
+        EXPECT_TRUE(process.waitForOutput("First render...\n", 20s)) << process.output();
+        process.tapKey("Escape");
+        EXPECT_EQ(process.waitForExit(20s), std::optional<int>(0)) << process.output();
+        return process.output();
+    };
+
+    const char* inherited = std::getenv("VEXMOR_SAMPLES");
+    const std::string saved = inherited != nullptr ? inherited : "";
+    unsetenv("VEXMOR_SAMPLES");
+    const std::string chosen = run(game);
+    if (inherited != nullptr) {
+        setenv("VEXMOR_SAMPLES", saved.c_str(), 1);
+    }
+    const std::size_t rendererAt = chosen.find("\nRenderer: ");
+    ASSERT_NE(rendererAt, std::string::npos) << chosen;
+    const std::string renderer =
+        chosen.substr(rendererAt + 11, chosen.find('\n', rendererAt + 1) - rendererAt - 11);
+    const bool software = Vexmor::platform::SampleChoice::kindOf(renderer) ==
+                          Vexmor::platform::RendererKind::Software;
+    EXPECT_EQ(chosen.find(blockEnd + info) != std::string::npos, software) << chosen;
+    EXPECT_EQ(chosen.find("[WARN]"), std::string::npos) << chosen;
+
+    GameProcess named(data.path());
+    named.setEnvironment("VEXMOR_SAMPLES", "4");
+    const std::string four = run(named);
+    EXPECT_EQ(four.find(info), std::string::npos) << four;
+    EXPECT_EQ(four.find("[WARN]"), std::string::npos) << four;
+
+    GameProcess unknown(data.path());
+    unknown.setEnvironment("VEXMOR_SAMPLES", "8");
+    const std::string ignored = run(unknown);
+    const std::size_t warning =
+        ignored.find("[WARN] VEXMOR_SAMPLES='8' ignored: it takes 0 or 4\n");
+    EXPECT_LT(warning, ignored.find(blockEnd)) << ignored;
+    EXPECT_EQ(ignored.find(blockEnd + info) != std::string::npos, software) << ignored;
 }

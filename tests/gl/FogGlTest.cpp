@@ -104,3 +104,41 @@ TEST_F(FogGl, TheSwitchFogComesAndGoesWithoutAJump) {
     level.close();
     platform::setActiveInput(nullptr);
 }
+
+TEST_F(FogGl, OutsideASwitchTheShaderWithoutFogDrawsWhatTheFullShaderDrawsWithNoFog) {
+    platform::ScriptedInput input;
+    platform::setActiveInput(&input);
+    soak::NoNextLevel changer;
+    screen::LevelManager level("levels\\01_first_steps.lvl", &changer);
+    CoutCapture quiet;
+    level.init();
+    level.update(1.0 / 60.0);
+    const auto draw = [&level](float fogDistance) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        level.getScene().render(false, fogDistance, 3.0f);
+        std::vector<unsigned char> pixels(width * height * 3);
+        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const auto withoutFog = draw(-1.0f);
+    // With the front beyond the far plane the full shader adds no fog at all.
+    const auto frontFarAway = draw(1000.0f);
+    int largest = 0;
+    for (std::size_t i = 0; i < withoutFog.size(); ++i) {
+        largest = std::max(largest, std::abs(int(withoutFog[i]) - int(frontFarAway[i])));
+    }
+    EXPECT_LE(largest, 1);
+    EXPECT_LT(meanDifference(withoutFog, frontFarAway), 0.01);
+    EXPECT_GT(meanDifference(withoutFog, std::vector<unsigned char>(withoutFog.size(), 0)), 5.0)
+        << "the view should show the lit level";
+
+    // The fog's code is really gone from the lighter build.
+    const engine::ShaderLibrary& shaders = engine::ShaderLibrary::getInstance();
+    EXPECT_NE(glGetUniformLocation(shaders.materialShadowTextureProgram->handle, "fogTimer"), -1);
+    EXPECT_EQ(glGetUniformLocation(shaders.materialShadowTextureFoglessProgram->handle, "fogTimer"),
+              -1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    level.close();
+    platform::setActiveInput(nullptr);
+}

@@ -17,22 +17,25 @@ using namespace Vexmor::engine;
 
 namespace {
 
-const char* const shaderFiles[6][2] = {
+const char* const shaderFiles[7][2] = {
     {"shader\\SimpleVertexShader.vert", "shader\\SimpleFragmentShader.frag"},
     {"shader\\SimpleTextureVertexShader.vert", "shader\\SimpleTextureFragmentShader.frag"},
     {"shader\\MaterialTextureShader.vert", "shader\\MaterialTextureShader.frag"},
     {"shader\\GUIShader.vert", "shader\\GUIShader.frag"},
     {"shader\\DepthTest.vert", "shader\\DepthTest.frag"},
     {"shader\\MaterialShadowTextureShader.vert", "shader\\MaterialShadowTextureShader.frag"},
+    {"shader\\MaterialShadowTextureShader.vert", "shader\\MaterialShadowTextureShader.frag"},
 };
 
 // Each slot's uniforms in binding order, as name:content type.
-const char* const uniformTable[6] = {
+const char* const uniformTable[7] = {
     "transform:0 ",
     "transform:0 colorTexture:4 ",
     "transform:0 colorTexture:4 worldTrans:0 ",
     "worldTrans:0 colorTexture:4 ",
     "transform:0 ",
+    "transform:0 colorTexture:4 worldTrans:0 lightTransform:0 shadowMap:5 lightPosition:1 "
+    "fogDistance:3 cameraPosition:1 fogTimer:3 emission:3 ",
     "transform:0 colorTexture:4 worldTrans:0 lightTransform:0 shadowMap:5 lightPosition:1 "
     "fogDistance:3 cameraPosition:1 fogTimer:3 emission:3 ",
 };
@@ -46,9 +49,13 @@ std::string listed(const std::vector<UniformSpec>* specs) {
 }
 
 std::vector<const ShaderProgram*> slots(const ShaderLibrary& library) {
-    return {library.simpleProgram.get(),          library.simpleTextureProgram.get(),
-            library.materialTextureProgram.get(), library.guiProgram.get(),
-            library.depthTestProgram.get(),       library.materialShadowTextureProgram.get()};
+    return {library.simpleProgram.get(),
+            library.simpleTextureProgram.get(),
+            library.materialTextureProgram.get(),
+            library.guiProgram.get(),
+            library.depthTestProgram.get(),
+            library.materialShadowTextureProgram.get(),
+            library.materialShadowTextureFoglessProgram.get()};
 }
 
 std::string enterLines(int programs) {
@@ -122,9 +129,9 @@ TEST_F(ShaderLibraryGl, LoadsOnceInSlotOrderAndDestroyDeletesThePrograms) {
     {
         CoutCapture output;
         first = slots(ShaderLibrary::getInstance());
-        EXPECT_EQ(output.str(), enterLines(6));
+        EXPECT_EQ(output.str(), enterLines(7));
         EXPECT_EQ(slots(ShaderLibrary::getInstance()), first);
-        EXPECT_EQ(output.str(), enterLines(6));
+        EXPECT_EQ(output.str(), enterLines(7));
     }
     for (std::size_t slot = 0; slot < first.size(); ++slot) {
         EXPECT_EQ(listed(first[slot]->uniformSpecs.get()), uniformTable[slot]) << "slot " << slot;
@@ -140,7 +147,7 @@ TEST_F(ShaderLibraryGl, LoadsOnceInSlotOrderAndDestroyDeletesThePrograms) {
     }
     CoutCapture output;
     ShaderLibrary::getInstance();
-    EXPECT_EQ(output.str(), enterLines(6));
+    EXPECT_EQ(output.str(), enterLines(7));
 
     const UniformSpec specs[] = {{"worldTrans", Matrix4}, {"colorTexture", Texture}};
     const auto load = [](const UniformSpec* list) {
@@ -168,8 +175,12 @@ TEST_F(ShaderLibraryGl, SourcesDeclareWhatTheDrawingBindsAtSharedAttributeLocati
             glGetActiveUniform(program, index, sizeof name, nullptr, &size, &type, name);
             active[name] = type;
         }
+        // The build without fog drops the fog's two uniforms, and only those.
+        const bool fogless = programs[slot] ==
+                             ShaderLibrary::getInstance().materialShadowTextureFoglessProgram.get();
         for (const UniformSpec& spec : *programs[slot]->uniformSpecs) {
-            EXPECT_EQ(active[spec.name], glType.at(spec.type))
+            const bool dropped = fogless && (spec.name == "fogDistance" || spec.name == "fogTimer");
+            EXPECT_EQ(active[spec.name], dropped ? 0u : glType.at(spec.type))
                 << "slot " << slot << " " << spec.name;
         }
         EXPECT_EQ(glGetAttribLocation(program, "position"), 0) << "slot " << slot;

@@ -108,7 +108,7 @@ TEST_F(SoakGl, TheCountsSeeWhatAnOpenLevelHoldsAndItsCloseGivesBack) {
     EXPECT_EQ(open.framebuffers, before.framebuffers + 1) << "the shadow map";
     EXPECT_GT(open.buffers, before.buffers) << "the level's models";
     EXPECT_GT(open.vertexArrays, before.vertexArrays);
-    EXPECT_EQ(open.programs, before.programs + 6) << "the game's six shader programs";
+    EXPECT_EQ(open.programs, before.programs + 7) << "the game's seven shader programs";
     EXPECT_GE(open.textures, before.textures + 2) << "the shadow map and what the walls show";
 
     level.close();

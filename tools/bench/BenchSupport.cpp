@@ -9,17 +9,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
+#include <string>
 
 namespace Vexmor::bench {
 
-bool BenchWindow::open() {
+bool BenchWindow::open(bool visible, int samples) {
+    // The window takes its format from the environment, as the tests and screenshots do.
+    if (samples >= 0) {
+        setenv("VEXMOR_SAMPLES", std::to_string(samples).c_str(), 1);
+    }
     if (!window.initialise()) {
         std::cerr << "GLFW can't start: is there a display (run under xvfb-run)?" << std::endl;
         return false;
     }
     platform::Window::Settings settings;
-    settings.visible = false;
+    settings.visible = visible;
     if (!window.open(settings)) {
         std::cerr << "Can't open an OpenGL 3.3 core window" << std::endl;
         return false;

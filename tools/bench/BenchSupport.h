@@ -8,15 +8,17 @@
 
 namespace Vexmor::bench {
 
-// The game's 1024 x 768 window with its OpenGL 3.3 core context, hidden, made current and
-// with GLEW set up as the game does it.
+// The game's 1024 x 768 window with its OpenGL 3.3 core context, made current and with
+// GLEW set up as the game does it.
 class BenchWindow {
 public:
     BenchWindow() = default;
     BenchWindow(const BenchWindow&) = delete;
     BenchWindow& operator=(const BenchWindow&) = delete;
     // False, with the reason on standard error, when there is no display or no context.
-    bool open();
+    // Hidden unless `visible`; `samples` 0 or 4 names the window format, -1 leaves it to the
+    // game's own choice.
+    bool open(bool visible = false, int samples = -1);
     // Releases the libraries' GL objects, sounds and shapes while the context still exists,
     // then the window.
     ~BenchWindow();

@@ -17,7 +17,7 @@ out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
 first_shot_delay="${FIRST_SHOT_DELAY:-4}"
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 
 press() {
