@@ -2,6 +2,8 @@
 
 #include "engine/Model.h"
 #include "engine/ModelLibrary.h"
+#include "engine/OnePixelClip.h"
+#include "engine/RenderContext.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/ShaderProgram.h"
 #include "hud/TitleCard.h"
@@ -46,6 +48,12 @@ TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& titl
     quad = models.getModel("models\\gui_plane.obj");
     placementLocation = glGetUniformLocation(program->handle, "worldTrans");
     textureLocation = glGetUniformLocation(program->handle, "colorTexture");
+
+    // Drawn once into a single pixel: a software rasteriser builds the code for this
+    // texture and blend now, not in the level's first frame.
+    const engine::OnePixelClip clip;
+    engine::RenderContext noValues;
+    render(noValues);
 }
 
 void TitleOverlay::onUpdate(double seconds) {

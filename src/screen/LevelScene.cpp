@@ -2,6 +2,7 @@
 
 #include "app/RenderSettings.h"
 #include "engine/Degrees.h"
+#include "engine/GameObject.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/framebuffer/DepthbufferManager.h"
 #include "gameobject/Interactable.h"
@@ -21,6 +22,9 @@
 
 #include <cmath>
 #include <iostream>
+#include <set>
+#include <string>
+#include <utility>
 
 namespace Vexmor::screen {
 
@@ -187,18 +191,34 @@ void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
 void LevelScene::warmUp() {
     placeLight();
     cameraTransform = player->getCameraMatrix();
-    drawEverything = true;
     for (const bool bright : {false, true}) {
+        // One object of each model and texture builds what all their draws need; objects
+        // made of parts (no model of their own) are drawn whole.
+        std::vector<engine::GameObject*> sample;
+        std::set<std::pair<const engine::Model*, std::string>> seen;
+        for (const auto& object : getObjects(bright)) {
+            if (object && (object->getModel() == nullptr ||
+                           seen.emplace(object->getModel(), object->getTexture()).second)) {
+                sample.push_back(object.get());
+            }
+        }
+        warmUpObjects = &sample;
         for (const float fogDistance : {-1.0f, farPlane}) {
             render(bright, fogDistance, 0.0f);
         }
     }
-    drawEverything = false;
+    warmUpObjects = nullptr;
 }
 
 void LevelScene::drawScene(bool bright, engine::RenderContext& context,
                            const CellVisibility* cells) {
-    if (app::renderSettings().viewFrustumCulling && !drawEverything) {
+    if (warmUpObjects != nullptr) {
+        for (engine::GameObject* object : *warmUpObjects) {
+            object->render(context);
+        }
+        return;
+    }
+    if (app::renderSettings().viewFrustumCulling) {
         (bright ? brightCullingScene : darkCullingScene)->draw(context, cells);
         return;
     }
@@ -263,9 +283,7 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
     // wireframe the walls hide nothing, so what lies behind rock is drawn as well.
     const app::RenderSettings& settings = app::renderSettings();
     CellVisibility* cells =
-        settings.viewFrustumCulling && !settings.wireframeMode && !drawEverything
-            ? cellVisibility.get()
-            : nullptr;
+        settings.viewFrustumCulling && !settings.wireframeMode ? cellVisibility.get() : nullptr;
     if (cells != nullptr) {
         cells->lookFrom(cameraTransform, CullingScene::farDistance);
     }

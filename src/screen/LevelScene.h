@@ -60,9 +60,9 @@ public:
     // The shadow pass into the depth map, then the main pass into the window; a fog
     // distance of -1 means no fog.
     void render(bool bright, float fogDistance, float fogTimer);
-    // Draws every object of both eras through both passes, with and without fog, so
-    // that a software rasteriser builds the code of every program and state the level's
-    // frames use now and not in its first frames. The caller clips what it draws.
+    // Draws both eras through both passes, with and without fog, so that a software
+    // rasteriser builds the code of every program and state the level's frames use now
+    // and not in its first frames. The caller clips what it draws.
     void warmUp();
     // The main pass's values, for screen images drawn after it.
     engine::RenderContext& frameContext() { return mainContext; }
@@ -124,8 +124,8 @@ private:
     glm::vec4 cameraPosition{0.0f};
     float frameFogDistance = -1.0f;
     float frameFogTimer = 0.0f;
-    // Set while warming up: culling is left out.
-    bool drawEverything = false;
+    // Set while warming up: what is drawn instead of what the camera sees.
+    const std::vector<engine::GameObject*>* warmUpObjects = nullptr;
 };
 
 } // namespace Vexmor::screen

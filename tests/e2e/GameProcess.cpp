@@ -48,6 +48,9 @@ void GameProcess::start() {
     if (display == nullptr) {
         throw std::runtime_error("no X display for the end-to-end test");
     }
+    // A window can go between listing it and asking about it; Xlib's default handler
+    // would end the test for that.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     // Made before the fork: the child only calls what is safe there.
     const auto overridden = [this](const char* entry) {
         const std::string_view name(entry, std::strcspn(entry, "="));
@@ -100,8 +103,13 @@ XWindowId GameProcess::findWindow(XWindowId root) {
         if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type,
                                &format, &items, &after, &data) == Success &&
             data != nullptr) {
+            // The game's own window is the one it shows: the small window it makes first
+            // to ask the renderer is never mapped, and is gone again a moment later.
+            XWindowAttributes attributes{};
             if (items == 1 &&
-                *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(pid)) {
+                *reinterpret_cast<unsigned long*>(data) == static_cast<unsigned long>(pid) &&
+                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+                attributes.map_state == IsViewable) {
                 found = children[i];
             }
             XFree(data);

@@ -67,8 +67,11 @@ protected:
         data->write("levels/corridor.lvl", corridorLevel());
         data->write("levels/halfstairs.lvl", halfStairsText);
         data->write("models/gui_plane.obj", cubeObj);
-        for (const char* texture : {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty",
-                                    "interact", "VexmorHelp"}) {
+        // A level draws once as it starts, so every image its objects and hints use is there.
+        for (const char* texture :
+             {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty", "Stairs",
+              "StairsDirty", "Wall_destructed", "WallDirty_destructed", "door_texture", "interact",
+              "VexmorHelp", "locked", "crosshair"}) {
             data->writeCheckerPng(std::string("img/") + texture + ".png", 16, 0x806040, 0x405060);
         }
         platform::setActiveInput(&input);

@@ -17,7 +17,7 @@ out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
 first_shot_delay="${FIRST_SHOT_DELAY:-4}"
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
 press() {
@@ -71,7 +71,7 @@ levels "$@" | while read -r level; do
     sleep "$first_shot_delay"
     window=""
     for _ in $(seq 1 50); do
-        window=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1 || true)
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         sleep 0.1
     done
