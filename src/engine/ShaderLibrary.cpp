@@ -76,6 +76,12 @@ const char* stageWord(unsigned int type) {
     }
 }
 
+// Every stage is announced by its file before it is compiled.
+std::uint32_t compileStage(const std::string& file, unsigned int type, const std::string& source) {
+    std::cout << "Enter createShader for " << file << std::endl;
+    return ShaderLibrary::createShader(type, source);
+}
+
 [[noreturn]] void fail() {
     platform::pause();
     platform::exitWith(platform::ExitStatus::Shader);
@@ -120,9 +126,7 @@ ShaderLibrary::ShaderLibrary() {
         std::vector<std::uint32_t> shaders;
         for (const auto& [file, type] : {std::pair(source.vertexFile, GL_VERTEX_SHADER),
                                          std::pair(source.fragmentFile, GL_FRAGMENT_SHADER)}) {
-            const std::string stage = text(file, source.define);
-            std::cout << "Enter createShader for " << file << std::endl;
-            shaders.push_back(createShader(type, stage));
+            shaders.push_back(compileStage(file, type, text(file, source.define)));
         }
         this->*source.slot = std::make_unique<ShaderProgram>(
             createProgram(shaders), std::make_unique<std::vector<UniformSpec>>(source.uniforms));
@@ -142,13 +146,8 @@ std::unique_ptr<ShaderProgram> ShaderLibrary::loadProgram(const std::string& ver
                                                           unsigned int fragmentType,
                                                           const UniformSpec* specs, int specCount) {
     std::vector<std::uint32_t> shaders;
-    const auto compile = [&shaders](const std::string& file, unsigned int type) {
-        const std::string source = readSource(file);
-        std::cout << "Enter createShader for " << file << std::endl;
-        shaders.push_back(createShader(type, source));
-    };
-    compile(vertexFile, vertexType);
-    compile(fragmentFile, fragmentType);
+    shaders.push_back(compileStage(vertexFile, vertexType, readSource(vertexFile)));
+    shaders.push_back(compileStage(fragmentFile, fragmentType, readSource(fragmentFile)));
     const std::uint32_t handle = createProgram(shaders);
 
     std::unique_ptr<std::vector<UniformSpec>> uniforms;

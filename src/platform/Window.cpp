@@ -59,14 +59,11 @@ void Window::chooseFormat() {
         std::cout << "[WARN] VEXMOR_SAMPLES='" << choice.ignoredText()
                   << "' ignored: it takes 0 or 4" << std::endl;
     }
-    if (choice.overridden()) {
-        samples = choice.samplesFor(RendererKind::Hardware);
-        softwareFormat = false;
-        return;
-    }
-    const RendererKind kind = SampleChoice::kindOf(probeRenderer());
+    // The renderer is asked only when the environment leaves the choice to it.
+    const RendererKind kind =
+        choice.overridden() ? RendererKind::Hardware : SampleChoice::kindOf(probeRenderer());
     samples = choice.samplesFor(kind);
-    softwareFormat = kind == RendererKind::Software;
+    softwareFormat = !choice.overridden() && kind == RendererKind::Software;
 }
 
 bool Window::open(const Settings& settings) {

@@ -279,11 +279,14 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
     mainContext.replaced = shaders.materialShadowTextureProgram.get();
     mainContext.replacement =
         fogDistance < 0.0f ? shaders.materialShadowTextureFoglessProgram.get() : nullptr;
-    // Without culling everything is drawn anyway, so there is nothing to look for; in
-    // wireframe the walls hide nothing, so what lies behind rock is drawn as well.
+    // Without culling everything is drawn anyway, and the warm-up draws its own list, so
+    // there is nothing to look for; in wireframe the walls hide nothing, so what lies
+    // behind rock is drawn as well.
     const app::RenderSettings& settings = app::renderSettings();
     CellVisibility* cells =
-        settings.viewFrustumCulling && !settings.wireframeMode ? cellVisibility.get() : nullptr;
+        settings.viewFrustumCulling && !settings.wireframeMode && warmUpObjects == nullptr
+            ? cellVisibility.get()
+            : nullptr;
     if (cells != nullptr) {
         cells->lookFrom(cameraTransform, CullingScene::farDistance);
     }
