@@ -3,6 +3,7 @@
 #include "engine/ModelLibrary.h"
 #include "engine/ShaderLibrary.h"
 #include "physics/CollisionShapeLibrary.h"
+#include "platform/ScriptedInput.h"
 #include "sound/SoundLibrary.h"
 
 #include <GL/glew.h>
@@ -14,6 +15,24 @@
 #include <string>
 
 namespace Vexmor::bench {
+
+void walk(int frame, platform::ScriptedInput& input) {
+    if (frame < 120) {
+        input.moveCursor({-6, 0});
+        return;
+    }
+    if (frame == 120) {
+        input.press('W');
+    }
+    if (frame == switchFrame) {
+        input.press('T');
+    } else if (frame == switchFrame + 10) {
+        input.release('T');
+    }
+    if (frame % 2 == 0) {
+        input.moveCursor({-1, 0});
+    }
+}
 
 bool BenchWindow::open(bool visible, int samples) {
     // The window takes its format from the environment, as the tests and screenshots do.

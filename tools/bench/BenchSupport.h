@@ -1,12 +1,33 @@
 #pragma once
 
 #include "platform/Window.h"
+#include "screen/LevelChanger.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+namespace Vexmor::platform {
+class ScriptedInput;
+}
+
 namespace Vexmor::bench {
+
+// The walk the frame benchmarks play each level with, 600 frames of a fixed 1/60 s: a look
+// round the start on the spot, then forward while slowly turning left, so the player
+// slides along walls instead of standing against one, with the era key tapped once at
+// `switchFrame` (the switch then runs five seconds, `switchFrames` frames).
+constexpr int walkFrames = 600;
+constexpr double walkFrameSeconds = 1.0 / 60.0;
+constexpr int switchFrame = 180;
+constexpr int switchFrames = 300;
+void walk(int frame, platform::ScriptedInput& input);
+
+// A level played on its own: finishing it leads nowhere.
+class NoNextLevel : public screen::LevelChanger {
+public:
+    void nextLevel() override {}
+};
 
 // The game's 1024 x 768 window with its OpenGL 3.3 core context, made current and with
 // GLEW set up as the game does it.

@@ -11,7 +11,6 @@
 #include "app/RenderSettings.h"
 #include "platform/ActiveInput.h"
 #include "platform/ScriptedInput.h"
-#include "screen/LevelChanger.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
 
@@ -31,37 +30,10 @@ using namespace Vexmor;
 
 namespace {
 
-constexpr int frameCount = 600;
-constexpr double frameSeconds = 1.0 / 60.0;
-// The era key goes down here; the switch then runs five seconds.
-constexpr int switchFrame = 180;
-constexpr int switchFrames = 300;
-
-class NoNextLevel : public screen::LevelChanger {
-public:
-    void nextLevel() override {}
-};
-
-// The walk: a look round the start on the spot, then forward while slowly turning left,
-// so the player slides along walls instead of standing against one, with the era key
-// tapped once (the switch takes five seconds, 300 frames).
-void script(int frame, platform::ScriptedInput& input) {
-    if (frame < 120) {
-        input.moveCursor({-6, 0});
-        return;
-    }
-    if (frame == 120) {
-        input.press('W');
-    }
-    if (frame == switchFrame) {
-        input.press('T');
-    } else if (frame == switchFrame + 10) {
-        input.release('T');
-    }
-    if (frame % 2 == 0) {
-        input.moveCursor({-1, 0});
-    }
-}
+constexpr int frameCount = bench::walkFrames;
+constexpr double frameSeconds = bench::walkFrameSeconds;
+using bench::switchFrame;
+using bench::switchFrames;
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -106,7 +78,7 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
     for (auto _ : state) {
         platform::ScriptedInput input;
         platform::setActiveInput(&input);
-        NoNextLevel changer;
+        bench::NoNextLevel changer;
         screen::LevelManager level(levelFile, &changer);
         CoutCapture quiet;
         // As in the game: the frame state is set before a level starts.
@@ -126,7 +98,7 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
         for (int frame = 0; frame < frameCount; ++frame) {
             const auto frameStart = std::chrono::steady_clock::now();
             window->swapBuffers();
-            script(frame, input);
+            bench::walk(frame, input);
             const auto updateStart = std::chrono::steady_clock::now();
             level.update(frameSeconds);
             updates.push_back(millisecondsSince(updateStart));
