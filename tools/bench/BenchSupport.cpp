@@ -77,6 +77,11 @@ WorkingDirectory::~WorkingDirectory() {
     std::filesystem::current_path(previous, ignored);
 }
 
+double millisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
 double percentile(std::vector<double> samples, double fraction) {
     if (samples.empty()) {
         return 0.0;

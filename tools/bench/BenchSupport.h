@@ -3,6 +3,7 @@
 #include "platform/Window.h"
 #include "screen/LevelChanger.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -60,6 +61,8 @@ public:
 private:
     std::filesystem::path previous;
 };
+
+double millisecondsSince(std::chrono::steady_clock::time_point start);
 
 // The nearest-rank percentile (0 < fraction <= 1) of the samples; 0 for none.
 double percentile(std::vector<double> samples, double fraction);

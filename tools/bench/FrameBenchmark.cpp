@@ -30,16 +30,6 @@ using namespace Vexmor;
 
 namespace {
 
-constexpr int frameCount = bench::walkFrames;
-constexpr double frameSeconds = bench::walkFrameSeconds;
-using bench::switchFrame;
-using bench::switchFrames;
-
-double millisecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
 // The floor under every frame of a format: clearing the window and swapping, nothing drawn.
 struct Floor {
     double renderP50 = 0.0;
@@ -49,15 +39,15 @@ struct Floor {
 Floor emptyFrames(platform::Window& window) {
     std::vector<double> renders;
     std::vector<double> frames;
-    for (int frame = 0; frame < frameCount; ++frame) {
+    for (int frame = 0; frame < bench::walkFrames; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
         window.swapBuffers();
         const auto renderStart = std::chrono::steady_clock::now();
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         glFinish();
-        renders.push_back(millisecondsSince(renderStart));
-        frames.push_back(millisecondsSince(frameStart));
+        renders.push_back(bench::millisecondsSince(renderStart));
+        frames.push_back(bench::millisecondsSince(frameStart));
     }
     return {bench::percentile(renders, 0.5), bench::percentile(frames, 0.5)};
 }
@@ -88,30 +78,31 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
         const auto initStart = std::chrono::steady_clock::now();
         level.init();
         glFinish();
-        initMilliseconds = millisecondsSince(initStart);
+        initMilliseconds = bench::millisecondsSince(initStart);
 
         updates.clear();
         renders.clear();
         quietRenders.clear();
         switchRenders.clear();
         frames.clear();
-        for (int frame = 0; frame < frameCount; ++frame) {
+        for (int frame = 0; frame < bench::walkFrames; ++frame) {
             const auto frameStart = std::chrono::steady_clock::now();
             window->swapBuffers();
             bench::walk(frame, input);
             const auto updateStart = std::chrono::steady_clock::now();
-            level.update(frameSeconds);
-            updates.push_back(millisecondsSince(updateStart));
+            level.update(bench::walkFrameSeconds);
+            updates.push_back(bench::millisecondsSince(updateStart));
 
             const auto renderStart = std::chrono::steady_clock::now();
             glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             level.render();
             glFinish();
-            renders.push_back(millisecondsSince(renderStart));
-            const bool switching = frame >= switchFrame && frame < switchFrame + switchFrames;
+            renders.push_back(bench::millisecondsSince(renderStart));
+            const bool switching =
+                frame >= bench::switchFrame && frame < bench::switchFrame + bench::switchFrames;
             (switching ? switchRenders : quietRenders).push_back(renders.back());
-            frames.push_back(millisecondsSince(frameStart));
+            frames.push_back(bench::millisecondsSince(frameStart));
             glError = glError || glGetError() != GL_NO_ERROR;
         }
         level.close();

@@ -184,9 +184,7 @@ private:
                 glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
                 level.render();
                 glFinish();
-                const double milliseconds = std::chrono::duration<double, std::milli>(
-                                                std::chrono::steady_clock::now() - start)
-                                                .count();
+                const double milliseconds = bench::millisecondsSince(start);
                 std::swap(library.materialShadowTextureFoglessProgram, programs[stage]);
                 if (round >= warmRounds) {
                     times[stage].push_back(milliseconds);
