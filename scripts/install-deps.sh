@@ -9,7 +9,7 @@ packages=(
     libopenal-dev libsndfile1-dev
     libgtest-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool libgl1-mesa-dri
-    clang libclang-rt-14-dev libtinyobjloader-dev
+    clang libclang-rt-14-dev libtinyobjloader-dev ccache
     desktop-file-utils appstream man-db lintian dpkg-dev
 )
 
