@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
 #include "app/FrameLoop.h"
+#include "app/RenderSettings.h"
 #include "platform/Console.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace Vexmor::app {
@@ -30,6 +32,13 @@ int Application::run() {
         return static_cast<int>(platform::ExitStatus::GraphicsStartup);
     }
     FrameLoop loop(window, window.input());
+    if (!renderChoice->fixedScale()) {
+        // A software rasteriser never waits for the display: its frames are timed as they
+        // come, against a budget that keeps them smooth.
+        constexpr double softwareBudget = 1.0 / 30.0;
+        loop.holdFrameBudget(software ? softwareBudget : window.refreshInterval(),
+                             renderChoice->startScale(), !software);
+    }
     loop.startUp();
     do {
         loop.runFrame();
@@ -79,10 +88,23 @@ bool Application::initGraphics() {
     __glewCreateProgram =
         reinterpret_cast<PFNGLCREATEPROGRAMPROC>(glfwGetProcAddress("glCreateProgram"));
     printDriverBlock();
-    if (window.isSoftwareFormat()) {
-        std::cout << "[INFO] Software rasteriser: multisampling off" << std::endl;
-    }
+    chooseLook();
     return true;
+}
+
+void Application::chooseLook() {
+    const platform::RendererKind kind = platform::SampleChoice::kindOf(glString(GL_RENDERER));
+    renderChoice.emplace(std::getenv("VEXMOR_LOOK"), std::getenv("VEXMOR_RENDER_SCALE"), kind);
+    std::cout << renderChoice->warnings();
+    if (kind == platform::RendererKind::Software) {
+        std::cout << "[INFO] Software rasteriser: "
+                  << (window.getSamples() == 0 ? "multisampling off" : "multisampling on") << ", "
+                  << renderChoice->description() << std::endl;
+    }
+    RenderSettings& settings = renderSettings();
+    settings.fastLook = renderChoice->fastLook();
+    settings.renderScale = renderChoice->startScale();
+    software = kind == platform::RendererKind::Software;
 }
 
 void Application::printDriverBlock() {

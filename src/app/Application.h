@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/RenderChoice.h"
 #include "platform/Window.h"
+
+#include <optional>
 
 namespace Vexmor::app {
 
@@ -14,10 +17,14 @@ public:
 private:
     bool initGraphics();
     void printDriverBlock();
+    // The level's look and render scale, from the renderer and the environment.
+    void chooseLook();
     // What follows the frame loop's own shutdown: GLFW ends, then the console waits.
     void shutDown();
 
     platform::Window window;
+    std::optional<RenderChoice> renderChoice;
+    bool software = false;
 };
 
 } // namespace Vexmor::app

@@ -16,6 +16,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <iostream>
 
 namespace Vexmor::app {
@@ -43,13 +44,32 @@ void FrameLoop::startUp() {
     firstFrame = true;
 }
 
+void FrameLoop::holdFrameBudget(double budgetSeconds, float startScale, bool measureOnCard) {
+    scaleController.emplace(budgetSeconds, startScale);
+    renderSettings().renderScale = scaleController->getScale();
+    if (measureOnCard) {
+        gpuTimer = std::make_unique<GpuFrameTimer>();
+    }
+}
+
+void FrameLoop::adjustRenderScale(double frameDelta) {
+    if (!scaleController) {
+        return;
+    }
+    const double cost = gpuTimer ? std::max(gpuTimer->latestSeconds(), lastWork) : frameDelta;
+    scaleController->addFrame(cost, lastFrameHeld);
+    renderSettings().renderScale = scaleController->getScale();
+}
+
 void FrameLoop::runFrame() {
     window.swapBuffers();
+    const double workStart = platform::clockSeconds();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     // Stencil too, though nothing uses it: then the packed depth-stencil samples are simply
     // filled, where clearing depth alone makes a software rasteriser keep every sample's
     // stencil bits (a third of a frame on llvmpipe).
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    followFramebuffer();
 
     // No fixed step and no clamp: the first delta includes the level loading.
     const double now = platform::clockSeconds();
@@ -58,22 +78,42 @@ void FrameLoop::runFrame() {
     if (statistics.addFrame(frameDelta)) {
         refreshTitle(statistics.getDisplayedFps(), statistics.getDisplayedMillis());
     }
+    adjustRenderScale(frameDelta);
 
     screen::Screen& current = *screens[currentScreen];
     if (firstFrame) {
         std::cout << "First computings..." << std::endl;
+    }
+    if (gpuTimer) {
+        gpuTimer->begin();
     }
     current.update(frameDelta);
     if (firstFrame) {
         std::cout << "First render..." << std::endl;
     }
     current.render();
+    if (gpuTimer) {
+        gpuTimer->end();
+    }
+    lastWork = platform::clockSeconds() - workStart;
+    lastFrameHeld = firstFrame || current.holdsRenderScale() || !window.isFocused();
 
     running = window.isOpen() && !input.isKeyDown(platform::key::Escape);
     actOnShellKey(shellKeys.firstReleased(input));
     shellKeys.sample(input);
     reportGlError();
     firstFrame = false;
+}
+
+void FrameLoop::followFramebuffer() {
+    RenderSettings& settings = renderSettings();
+    const glm::ivec2 size = window.framebufferSize();
+    // A minimised window has no pixels; keep drawing at the last size until it is back.
+    if (size.x > 0 && size.y > 0) {
+        settings.framebufferWidth = size.x;
+        settings.framebufferHeight = size.y;
+    }
+    glViewport(0, 0, settings.framebufferWidth, settings.framebufferHeight);
 }
 
 void FrameLoop::actOnShellKey(int key) {
@@ -97,6 +137,9 @@ void FrameLoop::actOnShellKey(int key) {
     case platform::key::F8:
         settings.viewFrustumCulling = !settings.viewFrustumCulling;
         break;
+    case platform::key::F11:
+        window.toggleFullScreen();
+        return;
     case platform::key::F12:
         screenshot.take();
         return;

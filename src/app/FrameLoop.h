@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/FrameStatistics.h"
+#include "app/GpuFrameTimer.h"
+#include "app/RenderScaleController.h"
 #include "app/Screenshot.h"
 #include "app/ShellKeys.h"
 #include "platform/Input.h"
@@ -9,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Vexmor::app {
 
@@ -21,6 +24,10 @@ public:
 
     // Creates the screens and lets the game screen read the level list.
     void startUp();
+    // From now on the level's render scale follows the frame time against the budget. On
+    // graphics hardware (`measureOnCard`) the frame loop waits for the display, so a frame's
+    // cost is what the card took to draw it, or the frame's own work where that is more.
+    void holdFrameBudget(double budgetSeconds, float startScale, bool measureOnCard);
     void runFrame();
     // False once ESC was down or the window closed at the end of a frame.
     bool isRunning() const { return running; }
@@ -28,6 +35,10 @@ public:
     void shutDown();
 
 private:
+    // The viewport and the render settings follow the framebuffer's size.
+    void followFramebuffer();
+    // Gives the controller the last frame's cost and takes its scale.
+    void adjustRenderScale(double frameDelta);
     void actOnShellKey(int key);
     void refreshTitle(int fps, int millis);
     void reportGlError();
@@ -42,6 +53,12 @@ private:
     ShellKeys shellKeys;
     Screenshot screenshot;
     double lastTime = 0.0;
+    std::optional<RenderScaleController> scaleController;
+    std::unique_ptr<GpuFrameTimer> gpuTimer;
+    // The last frame's own work (update and render), and whether it said nothing of the
+    // usual cost: a level loading, an era switch, an unfocused window.
+    double lastWork = 0.0;
+    bool lastFrameHeld = true;
     bool running = true;
     bool firstFrame = true;
 };

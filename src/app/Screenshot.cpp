@@ -1,5 +1,6 @@
 #include "app/Screenshot.h"
 
+#include "app/RenderSettings.h"
 #include "engine/FreeImageBitmap.h"
 
 #include <FreeImage.h>
@@ -80,7 +81,11 @@ void Screenshot::take() {
 }
 
 std::string Screenshot::save(const std::string& name) {
-    constexpr int pitch = width * 3;
+    const RenderSettings& settings = renderSettings();
+    const int width = settings.framebufferWidth;
+    const int height = settings.framebufferHeight;
+    // Rows start on 4-byte boundaries, as the pack alignment below lays them out.
+    const int pitch = (width * 3 + 3) / 4 * 4;
     std::vector<BYTE> pixels(static_cast<std::size_t>(pitch) * height);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());

@@ -5,14 +5,12 @@
 
 namespace Vexmor::app {
 
-// F12: saves the window's back buffer as "screenshot<n>.png" in the working directory.
+// F12: saves the window's back buffer, at the framebuffer's size, as "screenshot<n>.png"
+// in the working directory.
 // Numbers go up from the first one whose file is not there yet, so a run never overwrites
 // the pictures of an earlier one; a save that fails is reported and the game goes on.
 class Screenshot {
 public:
-    static constexpr int width = 1024;
-    static constexpr int height = 768;
-
     // "screenshot<number>.png".
     static std::string fileName(int number);
     // The first number from `from` on whose file name `taken` does not claim.

@@ -8,12 +8,12 @@
 namespace Vexmor::app {
 
 // The shell's function keys act on release, and only the first released key (in the
-// order F1, F2, F3, F4, F5, F8, F12) acts in a frame.
+// order F1, F2, F3, F4, F5, F8, F11, F12) acts in a frame.
 class ShellKeys {
 public:
-    static constexpr std::array<int, 7> keys = {
-        platform::key::F1, platform::key::F2, platform::key::F3, platform::key::F4,
-        platform::key::F5, platform::key::F8, platform::key::F12};
+    static constexpr std::array<int, 8> keys = {
+        platform::key::F1, platform::key::F2, platform::key::F3,  platform::key::F4,
+        platform::key::F5, platform::key::F8, platform::key::F11, platform::key::F12};
 
     // Remembers which keys are down now.
     void sample(const platform::Input& input);
@@ -21,7 +21,7 @@ public:
     int firstReleased(const platform::Input& input) const;
 
 private:
-    std::array<bool, 7> previous{};
+    std::array<bool, keys.size()> previous{};
 };
 
 } // namespace Vexmor::app

@@ -1,5 +1,7 @@
 #include "app/WindowTitle.h"
 
+#include <cstdio>
+
 namespace Vexmor::app {
 
 std::string windowTitle(const RenderSettings& settings, int fps, int millis) {
@@ -7,6 +9,12 @@ std::string windowTitle(const RenderSettings& settings, int fps, int millis) {
     if (settings.showFrameStatistics) {
         title += " | " + std::to_string(fps) + " FPS, AverageFrame " + std::to_string(millis) +
                  " millis";
+        if (settings.renderScale < 1.0f) {
+            char scale[32];
+            std::snprintf(scale, sizeof scale, " | Scale %.2f",
+                          static_cast<double>(settings.renderScale));
+            title += scale;
+        }
     }
     if (settings.wireframeMode) {
         title += " | Wireframe-mode";

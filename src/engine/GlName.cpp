@@ -19,6 +19,9 @@ std::uint32_t generateGlName(GlKind kind) {
     case GlKind::Framebuffer:
         glGenFramebuffers(1, &name);
         break;
+    case GlKind::Renderbuffer:
+        glGenRenderbuffers(1, &name);
+        break;
     }
     return name;
 }
@@ -36,6 +39,9 @@ void deleteGlName(GlKind kind, std::uint32_t name) {
         break;
     case GlKind::Framebuffer:
         glDeleteFramebuffers(1, &name);
+        break;
+    case GlKind::Renderbuffer:
+        glDeleteRenderbuffers(1, &name);
         break;
     }
 }

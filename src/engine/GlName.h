@@ -5,7 +5,7 @@
 
 namespace Vexmor::engine {
 
-enum class GlKind { Buffer, VertexArray, Texture, Framebuffer };
+enum class GlKind { Buffer, VertexArray, Texture, Framebuffer, Renderbuffer };
 
 std::uint32_t generateGlName(GlKind kind);
 void deleteGlName(GlKind kind, std::uint32_t name);
@@ -49,5 +49,6 @@ using GlBuffer = GlName<GlKind::Buffer>;
 using GlVertexArray = GlName<GlKind::VertexArray>;
 using GlTexture = GlName<GlKind::Texture>;
 using GlFramebuffer = GlName<GlKind::Framebuffer>;
+using GlRenderbuffer = GlName<GlKind::Renderbuffer>;
 
 } // namespace Vexmor::engine

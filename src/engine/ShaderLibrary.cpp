@@ -1,5 +1,7 @@
 #include "engine/ShaderLibrary.h"
 
+#include "app/RenderSettings.h"
+
 #include "platform/Console.h"
 #include "platform/Paths.h"
 
@@ -23,6 +25,8 @@ struct ProgramSource {
     std::vector<UniformSpec> uniforms;
     // Defined in both stages right after their #version line; null for none.
     const char* define = nullptr;
+    // The level's programs come in the full look and, for software rasterisers, a fast one.
+    bool hasFastLook = false;
 };
 
 const std::vector<UniformSpec> levelUniforms = {
@@ -55,10 +59,10 @@ const std::vector<ProgramSource>& programSources() {
          "shader\\DepthTest.frag",
          {{"transform", Matrix4}}},
         {&ShaderLibrary::materialShadowTextureProgram, "shader\\MaterialShadowTextureShader.vert",
-         "shader\\MaterialShadowTextureShader.frag", levelUniforms},
+         "shader\\MaterialShadowTextureShader.frag", levelUniforms, nullptr, true},
         {&ShaderLibrary::materialShadowTextureFoglessProgram,
          "shader\\MaterialShadowTextureShader.vert", "shader\\MaterialShadowTextureShader.frag",
-         levelUniforms, "WITHOUT_FOG"},
+         levelUniforms, "WITHOUT_FOG", true},
     };
     return sources;
 }
@@ -109,24 +113,29 @@ void ShaderLibrary::destroyInstance() {
 ShaderLibrary::ShaderLibrary() {
     // A file that two programs share is read once.
     std::map<std::string, std::string> texts;
-    const auto text = [&texts](const std::string& file, const char* define) {
+    const bool fastLook = app::renderSettings().fastLook;
+    const auto text = [&texts, fastLook](const std::string& file, const ProgramSource& program) {
         auto found = texts.find(file);
         if (found == texts.end()) {
             found = texts.emplace(file, readSource(file)).first;
         }
         std::string source = found->second;
-        if (define != nullptr) {
-            const std::size_t lineEnd = source.find('\n');
-            source.insert(lineEnd == std::string::npos ? source.size() : lineEnd + 1,
-                          std::string("#define ") + define + "\n");
+        std::string defines;
+        if (program.define != nullptr) {
+            defines += std::string("#define ") + program.define + "\n";
         }
+        if (program.hasFastLook && fastLook) {
+            defines += "#define FAST_LOOK\n";
+        }
+        const std::size_t lineEnd = source.find('\n');
+        source.insert(lineEnd == std::string::npos ? source.size() : lineEnd + 1, defines);
         return source;
     };
     for (const ProgramSource& source : programSources()) {
         std::vector<std::uint32_t> shaders;
         for (const auto& [file, type] : {std::pair(source.vertexFile, GL_VERTEX_SHADER),
                                          std::pair(source.fragmentFile, GL_FRAGMENT_SHADER)}) {
-            shaders.push_back(compileStage(file, type, text(file, source.define)));
+            shaders.push_back(compileStage(file, type, text(file, source)));
         }
         this->*source.slot = std::make_unique<ShaderProgram>(
             createProgram(shaders), std::make_unique<std::vector<UniformSpec>>(source.uniforms));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hud/RgbaImage.h"
+#include "platform/StartSize.h"
 
 #include <string>
 
@@ -11,8 +12,8 @@ namespace Vexmor::hud {
 // text is clear.
 class TitleCard {
 public:
-    // As wide as the window, so the card maps one texel to one pixel.
-    static constexpr int width = 1024;
+    // As wide as the start window, so there the card maps one texel to one pixel.
+    static constexpr int width = platform::startWidth;
 
     // "Level 2 of 7" for the second of seven levels; counted from 1.
     static std::string levelLine(int position, int count);

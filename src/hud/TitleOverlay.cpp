@@ -1,11 +1,13 @@
 #include "hud/TitleOverlay.h"
 
+#include "app/RenderSettings.h"
 #include "engine/Model.h"
 #include "engine/ModelLibrary.h"
 #include "engine/OnePixelClip.h"
 #include "engine/RenderContext.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/ShaderProgram.h"
+#include "gameobject/GUIElement.h"
 #include "hud/TitleCard.h"
 
 #include <GL/glew.h>
@@ -14,13 +16,6 @@
 
 namespace Vexmor::hud {
 
-namespace {
-
-// The renderer's fixed window height; the card is as wide as the window.
-constexpr float windowHeight = 768.0f;
-
-} // namespace
-
 TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& title) {
     const RgbaImage card = TitleCard::render(levelLine, title);
     const std::vector<std::uint8_t> rows = card.bottomUpRows();
@@ -28,18 +23,16 @@ TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& titl
     glBindTexture(GL_TEXTURE_2D, texture.get());
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, card.width(), card.height(), 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, rows.data());
-    // One texel per pixel: nothing to filter, no mipmaps.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // One texel per pixel in the start window; smoothed where the window is larger or
+    // smaller. No mipmaps: the card never shrinks below half.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
 
-    // The unit quad stretched over the full width and the card's height, touching the top.
-    const float height = 2.0f * static_cast<float>(card.height()) / windowHeight;
-    placement = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 1.0f - height / 2.0f, 0.0f)) *
-                glm::scale(glm::mat4(1.0f), glm::vec3(2.0f, height, 1.0f));
+    cardHeight = card.height();
 
     engine::ShaderLibrary& shaders = engine::ShaderLibrary::getInstance();
     engine::ModelLibrary& models = engine::ModelLibrary::getInstance();
@@ -56,6 +49,21 @@ TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& titl
     render(noValues);
 }
 
+void TitleOverlay::fitTo(int width, int height) {
+    const glm::ivec2 size(width, height);
+    if (size == fittedTo) {
+        return;
+    }
+    fittedTo = size;
+    // In the start window the card spans its width, one texel a pixel, touching the top.
+    const gameobject::GUIState start{
+        "",   2.0f, 2.0f * float(cardHeight) / float(platform::startHeight),
+        0.0f, 0.0f, gameobject::ScreenFit::Scaled};
+    const glm::vec2 scale = gameobject::fittedScale(start, width, height);
+    placement = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 1.0f - scale.y / 2.0f, 0.0f)) *
+                glm::scale(glm::mat4(1.0f), glm::vec3(scale, 1.0f));
+}
+
 void TitleOverlay::onUpdate(double seconds) {
     timer.advance(seconds);
 }
@@ -64,6 +72,8 @@ void TitleOverlay::render(engine::RenderContext& /*context*/) {
     if (!timer.isShowing() || quad == nullptr) {
         return;
     }
+    const app::RenderSettings& settings = app::renderSettings();
+    fitTo(settings.framebufferWidth, settings.framebufferHeight);
     // The card's texels are opaque or clear (the shader drops clear ones), so a constant
     // alpha fades the whole card evenly.
     glDisable(GL_DEPTH_TEST);

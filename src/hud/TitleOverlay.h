@@ -6,6 +6,7 @@
 #include "hud/TitleTimer.h"
 
 #include <glm/mat4x4.hpp>
+#include <glm/vec2.hpp>
 
 #include <string>
 
@@ -32,7 +33,12 @@ public:
     bool isShowing() const { return timer.isShowing(); }
 
 private:
+    // Placed across the top at the card's shape, as large as the window allows.
+    void fitTo(int width, int height);
+
     engine::GlTexture texture;
+    int cardHeight = 0;
+    glm::ivec2 fittedTo{0, 0};
     glm::mat4 placement{1.0f};
     engine::Model* quad = nullptr;
     engine::ShaderProgram* program = nullptr;

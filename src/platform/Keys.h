@@ -12,6 +12,7 @@ constexpr int F3 = 292;
 constexpr int F4 = 293;
 constexpr int F5 = 294;
 constexpr int F8 = 297;
+constexpr int F11 = 300;
 constexpr int F12 = 301;
 constexpr int LeftShift = 340;
 

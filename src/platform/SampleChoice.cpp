@@ -25,7 +25,9 @@ RendererKind SampleChoice::kindOf(std::string_view renderer) {
     std::string lower(renderer);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    static constexpr std::array<std::string_view, 3> software = {"llvmpipe", "softpipe", "swrast"};
+    // Mesa's rasterisers, and the name older drivers give a software fallback.
+    static constexpr std::array<std::string_view, 4> software = {"llvmpipe", "softpipe", "swrast",
+                                                                 "software rasterizer"};
     const bool isSoftware = std::any_of(software.begin(), software.end(), [&lower](auto name) {
         return lower.find(name) != std::string::npos;
     });

@@ -6,12 +6,19 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 
+#include <glm/common.hpp>
+
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
 namespace Vexmor::platform {
 
 namespace {
+
+// Below this the screen images and the title would crowd each other.
+constexpr int minimumWidth = 640;
+constexpr int minimumHeight = 480;
 
 void contextHints() {
     glfwDefaultWindowHints();
@@ -76,14 +83,14 @@ bool Window::open(const Settings& settings) {
     glfwWindowHint(GLFW_ALPHA_BITS, 8);
     glfwWindowHint(GLFW_DEPTH_BITS, 24);
     glfwWindowHint(GLFW_STENCIL_BITS, 8);
-    // The renderer and the screenshot assume the fixed window size.
-    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
     glfwWindowHint(GLFW_VISIBLE, settings.visible ? GLFW_TRUE : GLFW_FALSE);
 
     window = glfwCreateWindow(settings.width, settings.height, "", nullptr, nullptr);
     if (window == nullptr) {
         return false;
     }
+    glfwSetWindowSizeLimits(window, minimumWidth, minimumHeight, GLFW_DONT_CARE, GLFW_DONT_CARE);
     glfwMakeContextCurrent(window);
     // On graphics hardware the frame loop runs at the display's rate, not thousands of
     // frames a second.
@@ -126,6 +133,77 @@ void Window::swapBuffers() {
 
 bool Window::isOpen() const {
     return window != nullptr && !glfwWindowShouldClose(window);
+}
+
+glm::ivec2 Window::framebufferSize() const {
+    glm::ivec2 size(0, 0);
+    glfwGetFramebufferSize(window, &size.x, &size.y);
+    return size;
+}
+
+namespace {
+
+// The monitor that holds the most of the window, or the primary one.
+GLFWmonitor* monitorUnder(GLFWwindow* window) {
+    glm::ivec2 position;
+    glm::ivec2 size;
+    glfwGetWindowPos(window, &position.x, &position.y);
+    glfwGetWindowSize(window, &size.x, &size.y);
+    int count = 0;
+    GLFWmonitor** monitors = glfwGetMonitors(&count);
+    GLFWmonitor* best = glfwGetPrimaryMonitor();
+    long bestArea = 0;
+    for (int i = 0; i < count; ++i) {
+        const GLFWvidmode* mode = glfwGetVideoMode(monitors[i]);
+        if (mode == nullptr) {
+            continue;
+        }
+        glm::ivec2 origin;
+        glfwGetMonitorPos(monitors[i], &origin.x, &origin.y);
+        const glm::ivec2 low = glm::max(position, origin);
+        const glm::ivec2 high =
+            glm::min(position + size, origin + glm::ivec2(mode->width, mode->height));
+        const long area = long(std::max(0, high.x - low.x)) * long(std::max(0, high.y - low.y));
+        if (area > bestArea) {
+            bestArea = area;
+            best = monitors[i];
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void Window::toggleFullScreen() {
+    if (isFullScreen()) {
+        glfwSetWindowMonitor(window, nullptr, windowedPosition.x, windowedPosition.y,
+                             windowedSize.x, windowedSize.y, 0);
+        return;
+    }
+    GLFWmonitor* monitor = monitorUnder(window);
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (mode == nullptr) {
+        return;
+    }
+    glfwGetWindowPos(window, &windowedPosition.x, &windowedPosition.y);
+    glfwGetWindowSize(window, &windowedSize.x, &windowedSize.y);
+    // The desktop's own mode: the monitor does not switch modes, the window just covers it.
+    glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+}
+
+bool Window::isFullScreen() const {
+    return window != nullptr && glfwGetWindowMonitor(window) != nullptr;
+}
+
+bool Window::isFocused() const {
+    return window != nullptr && glfwGetWindowAttrib(window, GLFW_FOCUSED) == GLFW_TRUE;
+}
+
+double Window::refreshInterval() const {
+    constexpr double unknown = 1.0 / 60.0;
+    GLFWmonitor* monitor = window != nullptr ? monitorUnder(window) : nullptr;
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    return mode != nullptr && mode->refreshRate > 0 ? 1.0 / mode->refreshRate : unknown;
 }
 
 void Window::setTitle(const std::string& title) {

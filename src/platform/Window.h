@@ -1,6 +1,9 @@
 #pragma once
 
 #include "platform/GlfwInput.h"
+#include "platform/StartSize.h"
+
+#include <glm/vec2.hpp>
 
 #include <memory>
 #include <string>
@@ -14,8 +17,8 @@ namespace Vexmor::platform {
 class Window {
 public:
     struct Settings {
-        int width = 1024;
-        int height = 768;
+        int width = startWidth;
+        int height = startHeight;
         bool visible = true;
     };
 
@@ -34,6 +37,15 @@ public:
 
     void swapBuffers();
     bool isOpen() const;
+    // The framebuffer's size in pixels; on HiDPI screens larger than the window's.
+    glm::ivec2 framebufferSize() const;
+    // Full screen on the monitor the window is mostly on, at the desktop's mode, or back to
+    // the size and place it had before.
+    void toggleFullScreen();
+    bool isFullScreen() const;
+    bool isFocused() const;
+    // The monitor's refresh interval in seconds, 1/60 when unknown.
+    double refreshInterval() const;
     void setTitle(const std::string& title);
     // What the last setTitle put in the title bar.
     const std::string& getTitle() const { return shownTitle; }
@@ -54,6 +66,9 @@ private:
     // Takes the icon from img\icon.png when the file is there.
     void showIcon();
 
+    // The windowed size and place to go back to from full screen.
+    glm::ivec2 windowedPosition{0, 0};
+    glm::ivec2 windowedSize{startWidth, startHeight};
     bool initialised = false;
     GLFWwindow* window = nullptr;
     std::unique_ptr<GlfwInput> glfwInput;

@@ -1,8 +1,5 @@
 #include "screen/CellVisibility.h"
 
-#include "engine/Degrees.h"
-#include "screen/CullingScene.h"
-
 #include <glm/common.hpp>
 #include <glm/geometric.hpp>
 
@@ -11,13 +8,6 @@
 #include <limits>
 
 namespace Vexmor::screen {
-
-namespace {
-
-const float halfHeight = std::tan(engine::radians(CullingScene::halfAngleDegrees));
-const float halfWidth = halfHeight * CullingScene::aspect;
-
-} // namespace
 
 CellVisibility::CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_t zDim,
                                const std::vector<glm::ivec3>& openCells)
@@ -68,7 +58,7 @@ void CellVisibility::markAround(const glm::ivec3& cell) {
     }
 }
 
-void CellVisibility::lookFrom(const glm::mat4& camera, float farDistance) {
+void CellVisibility::lookFrom(const glm::mat4& camera, const ViewFrustum& view) {
     const glm::vec3 eye(camera[3]);
     seesEverything = !isOpen(cellOf(eye));
     if (seesEverything) {
@@ -81,6 +71,10 @@ void CellVisibility::lookFrom(const glm::mat4& camera, float farDistance) {
     const glm::vec3 right = glm::normalize(glm::vec3(camera[0]));
     const glm::vec3 up = glm::normalize(glm::vec3(camera[1]));
     const glm::vec3 forward = -glm::normalize(glm::vec3(camera[2]));
+    const float halfHeight = view.halfHeightSlope();
+    const float halfWidth = view.halfWidthSlope();
+    const int columns = static_cast<int>(std::ceil(float(rows) * view.getAspect()));
+    const float farDistance = ViewFrustum::farDistance;
     for (int row = 0; row <= rows; ++row) {
         const float v = (2.0f * float(row) / float(rows) - 1.0f) * halfHeight;
         for (int column = 0; column <= columns; ++column) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/ViewFrustum.h"
+
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
@@ -15,19 +17,17 @@ namespace Vexmor::screen {
 class CellVisibility {
 public:
     static constexpr float cellSize = 2.5f;
-    // Steps between the rays across the view, each way: the outermost rays run along the
-    // view's edges, so there is one ray more than steps (65 x 49).
-    static constexpr int columns = 64;
+    // Steps between the rays up the view: the outermost rays run along the view's edges, so
+    // there is one ray more than steps. Across it the steps are as far apart (64 at 4:3).
     static constexpr int rows = 48;
 
     // Open cells in grid units; any outside the dimensions are left out.
     CellVisibility(std::int32_t xDim, std::int32_t yDim, std::int32_t zDim,
                    const std::vector<glm::ivec3>& openCells);
 
-    // Looks again from a camera (its world matrix) with the view of the culling scene, out
-    // to `farDistance`. A camera that stands outside the open cells (in rock, outside the
-    // grid) sees everything until it is back.
-    void lookFrom(const glm::mat4& camera, float farDistance);
+    // Looks again from a camera (its world matrix) through `view`. A camera that stands
+    // outside the open cells (in rock, outside the grid) sees everything until it is back.
+    void lookFrom(const glm::mat4& camera, const ViewFrustum& view = ViewFrustum());
     // Whether any cell that a bounding sphere reaches into was seen at the last look.
     // Spheres wider than two cells, or centred outside the grid, count as seen.
     bool sees(const glm::vec3& centre, float radius) const;

@@ -1,13 +1,10 @@
 #include "screen/CullingScene.h"
 
-#include "engine/Degrees.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
 #include "screen/CellVisibility.h"
 
 #include <glm/geometric.hpp>
-
-#include <cmath>
 
 namespace Vexmor::screen {
 
@@ -18,14 +15,6 @@ glm::vec4 planeThrough(const glm::vec3& normal, const glm::vec3& point) {
 }
 
 } // namespace
-
-CullingScene::CullingScene() {
-    const float slope = std::tan(engine::radians(halfAngleDegrees));
-    nearHeight = 2.0f * slope * nearDistance;
-    farHeight = 2.0f * slope * farDistance;
-    nearWidth = nearHeight * aspect;
-    farWidth = farHeight * aspect;
-}
 
 void CullingScene::add(engine::GameObject* object) {
     if (object != nullptr) {
@@ -39,11 +28,11 @@ void CullingScene::buildPlanes(const glm::mat4& camera) {
     const glm::vec3 up(camera[1]);
     const glm::vec3 forward = -glm::vec3(camera[2]);
     // The side planes run through the apex and the edges of the near rectangle.
-    const float halfWidth = nearWidth * 0.5f / nearDistance;
-    const float halfHeight = nearHeight * 0.5f / nearDistance;
+    const float halfWidth = frustum.halfWidthSlope();
+    const float halfHeight = frustum.halfHeightSlope();
 
-    planes[0] = planeThrough(forward, apex + forward * nearDistance);
-    planes[1] = planeThrough(-forward, apex + forward * farDistance);
+    planes[0] = planeThrough(forward, apex + forward * ViewFrustum::nearDistance);
+    planes[1] = planeThrough(-forward, apex + forward * ViewFrustum::farDistance);
     planes[2] = planeThrough(glm::normalize(right + forward * halfWidth), apex);
     planes[3] = planeThrough(glm::normalize(-right + forward * halfWidth), apex);
     planes[4] = planeThrough(glm::normalize(-up + forward * halfHeight), apex);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/ViewFrustum.h"
+
 #include <glm/mat4x4.hpp>
 #include <glm/vec4.hpp>
 
@@ -16,15 +18,11 @@ namespace Vexmor::screen {
 class CellVisibility;
 
 // One era's objects, drawn only when their bounding sphere reaches into the view frustum
-// of the context's "cameraTransform" (45 degrees high, 4:3, from 0.1 to 30 units).
+// of the context's "cameraTransform".
 class CullingScene {
 public:
-    static constexpr float nearDistance = 0.1f;
-    static constexpr float farDistance = 30.0f;
-    static constexpr float halfAngleDegrees = 22.5f;
-    static constexpr float aspect = 1.3333334f;
-
-    CullingScene();
+    // The view follows the framebuffer's aspect; the start aspect until told otherwise.
+    void setFrustum(const ViewFrustum& view) { frustum = view; }
 
     // Not owned; null entries are left out.
     void add(engine::GameObject* object);
@@ -41,10 +39,7 @@ private:
     bool reaches(const glm::vec3& centre, float radius) const;
 
     std::vector<engine::GameObject*> objects;
-    float nearHeight;
-    float farHeight;
-    float nearWidth;
-    float farWidth;
+    ViewFrustum frustum;
     // Normals point into the frustum; w is the offset.
     std::array<glm::vec4, 6> planes{};
 };

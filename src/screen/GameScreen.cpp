@@ -25,7 +25,8 @@ GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage,
     }
     if (!this->makeWinningImage) {
         this->makeWinningImage = [] {
-            return makeScreenImage({"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f});
+            return makeScreenImage(
+                {"img\\winning.png", 2.0f, 2.0f, 0.0f, 0.0f, gameobject::ScreenFit::Scaled});
         };
     }
     if (!this->makeTitle) {
@@ -61,7 +62,16 @@ bool GameScreen::isWon() const {
     return requestedLevel >= static_cast<int>(levels.size());
 }
 
+bool GameScreen::holdsRenderScale() const {
+    if (justLoaded) {
+        return true;
+    }
+    return currentLevel >= 0 && !isWon() &&
+           levels[static_cast<std::size_t>(currentLevel)]->holdsRenderScale();
+}
+
 void GameScreen::update(double seconds) {
+    justLoaded = false;
     if (currentLevel < 0 && requestedLevel < 0) {
         return;
     }
@@ -77,6 +87,7 @@ void GameScreen::update(double seconds) {
         Screen& next = *levels[static_cast<std::size_t>(requestedLevel)];
         currentLevel = requestedLevel;
         next.init();
+        justLoaded = true;
         next.update(seconds);
         title = makeTitle(
             hud::TitleCard::levelLine(currentLevel + 1, static_cast<int>(levels.size())),

@@ -35,6 +35,7 @@ public:
     void close() override;
     void update(double seconds) override;
     void render() override;
+    bool holdsRenderScale() const override;
 
     // Counted now, acted on in the next update; each call skips one level further.
     void nextLevel() override;
@@ -52,6 +53,8 @@ private:
     // -1 without levels; the number of levels once the last one is finished.
     int requestedLevel = -1;
     std::string levelListPath;
+    // A level was loaded in the last update.
+    bool justLoaded = false;
     std::unique_ptr<engine::GameObject> winningImage;
     // The running level's title; it counts its own time and hides when that is up.
     std::unique_ptr<engine::GameObject> title;

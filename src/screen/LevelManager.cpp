@@ -48,11 +48,14 @@ void LevelManager::init() {
     scene.createWorldsAndPlayer();
     std::cout << "done!" << std::endl;
 
-    interactIcon = makeScreenImage({"img\\interact.png", 0.1f, 0.1f, -0.05f, -0.55f});
-    helpImage = makeScreenImage({"img\\VexmorHelp.png", 2.0f, 2.0f, 0.0f, 0.0f});
-    lockSign = makeScreenImage({"img\\locked.png", 0.1f, 0.1f, -0.05f, -0.55f});
+    using gameobject::ScreenFit;
+    interactIcon =
+        makeScreenImage({"img\\interact.png", 0.1f, 0.1f, -0.05f, -0.55f, ScreenFit::Scaled});
+    helpImage = makeScreenImage({"img\\VexmorHelp.png", 2.0f, 2.0f, 0.0f, 0.0f, ScreenFit::Scaled});
+    lockSign = makeScreenImage({"img\\locked.png", 0.1f, 0.1f, -0.05f, -0.55f, ScreenFit::Scaled});
     // 32 x 32 window pixels, one per texel, so its thin lines stay sharp.
-    crosshair = makeScreenImage({"img\\crosshair.png", 32.0f / 512.0f, 32.0f / 384.0f, 0.0f, 0.0f});
+    crosshair = makeScreenImage(
+        {"img\\crosshair.png", 32.0f / 512.0f, 32.0f / 384.0f, 0.0f, 0.0f, ScreenFit::Pixels});
     scene.fillCullingScenes();
 
     // A key held while the level loads must not act in its first frame.
@@ -125,6 +128,11 @@ void LevelManager::update(double seconds) {
     timeKeyWasDown = timeDown;
     useKeyWasDown = useDown;
     scene.finishFrame(seconds, input.isKeyDown('L'));
+}
+
+bool LevelManager::holdsRenderScale() const {
+    // The fog's frames cost more than the level's usual ones and last only five seconds.
+    return timeSwitcher && timeSwitcher->isSwitching();
 }
 
 void LevelManager::timeChanged() {

@@ -29,6 +29,7 @@ public:
     void close() override;
     void update(double seconds) override;
     void render() override;
+    bool holdsRenderScale() const override;
     // Moves the player's body into the new era's world.
     void timeChanged() override;
 

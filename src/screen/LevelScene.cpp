@@ -20,6 +20,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <set>
@@ -28,25 +29,7 @@
 
 namespace Vexmor::screen {
 
-namespace {
-
-constexpr float nearPlane = 0.1f;
-constexpr float farPlane = 30.0f;
-constexpr float aspect = 1.3333334f;
-constexpr int windowWidth = 1024;
-constexpr int windowHeight = 768;
-
-float nearHalfHeight() {
-    return std::tan(engine::radians(22.5f)) * nearPlane;
-}
-
-} // namespace
-
-LevelScene::LevelScene() {
-    const float top = nearHalfHeight();
-    const float right = top * aspect;
-    projection = glm::frustum(-right, right, -top, top, nearPlane, farPlane);
-}
+LevelScene::LevelScene() : projection(frustum.projection()) {}
 
 // The members would go in reverse order of declaration, the bodies before the worlds that
 // still hold them; close releases them in an order that is safe.
@@ -55,6 +38,9 @@ LevelScene::~LevelScene() {
 }
 
 void LevelScene::createShadowMap() {
+    // The window's own samples, which the scaled target copies.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glGetIntegerv(GL_SAMPLES, &windowSamples);
     depthBuffer = std::make_unique<engine::framebuffer::DepthbufferManager>();
     if (!depthBuffer->generate()) {
         std::cout << "Error while generating framebuffer!" << std::endl;
@@ -66,6 +52,8 @@ void LevelScene::createShadowMap() {
 void LevelScene::resetGround() {
     brightCullingScene = std::make_unique<CullingScene>();
     darkCullingScene = std::make_unique<CullingScene>();
+    brightCullingScene->setFrustum(frustum);
+    darkCullingScene->setFrustum(frustum);
     groundSampleTimer = 0.1;
     onGround = false;
     physics::setGroundContactSeen(false);
@@ -180,10 +168,25 @@ void LevelScene::movePlayerTo(bool bright) {
     player->getBody()->activate();
 }
 
+void LevelScene::followFramebuffer() {
+    const app::RenderSettings& settings = app::renderSettings();
+    const float aspect =
+        ViewFrustum::aspectOf(settings.framebufferWidth, settings.framebufferHeight);
+    if (aspect == frustum.getAspect()) {
+        return;
+    }
+    frustum = ViewFrustum(aspect);
+    projection = frustum.projection();
+    for (CullingScene* scene : {brightCullingScene.get(), darkCullingScene.get()}) {
+        if (scene != nullptr) {
+            scene->setFrustum(frustum);
+        }
+    }
+}
+
 void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
-    const float t = nearHalfHeight();
-    const glm::mat4 lightView =
-        glm::frustum(-t, t, -t, t, nearPlane, farPlane) * glm::inverse(lightCamera);
+    followFramebuffer();
+    const glm::mat4 lightView = ViewFrustum::lightProjection() * glm::inverse(lightCamera);
     shadowPass(bright, lightView);
     mainPass(bright, lightView, fogDistance, fogTimer);
 }
@@ -203,7 +206,7 @@ void LevelScene::warmUp() {
             }
         }
         warmUpObjects = &sample;
-        for (const float fogDistance : {-1.0f, farPlane}) {
+        for (const float fogDistance : {-1.0f, ViewFrustum::farDistance}) {
             render(bright, fogDistance, 0.0f);
         }
     }
@@ -244,13 +247,28 @@ void LevelScene::shadowPass(bool bright, const glm::mat4& lightView) {
     drawScene(bright, shadowContext);
 
     depthBuffer->unbind();
-    glViewport(0, 0, windowWidth, windowHeight);
+    bindMainTarget();
     // Stencil too, though nothing uses it: then the packed depth-stencil samples are simply
     // filled, where clearing depth alone makes a software rasteriser keep every sample's
     // stencil bits (a third of a frame on llvmpipe).
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glDisable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(0.0f, 0.0f);
+}
+
+void LevelScene::bindMainTarget() {
+    const app::RenderSettings& settings = app::renderSettings();
+    const glm::ivec2 window(settings.framebufferWidth, settings.framebufferHeight);
+    // At full scale the window is drawn into straight: a target would only add a copy (and
+    // with samples a resolve).
+    throughTarget = settings.renderScale < 1.0f &&
+                    sceneTarget.bind(engine::framebuffer::SceneTarget::scaledSize(
+                                         window, std::clamp(settings.renderScale, 0.0f, 1.0f)),
+                                     windowSamples);
+    if (!throughTarget) {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, window.x, window.y);
+    }
 }
 
 void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDistance,
@@ -288,9 +306,12 @@ void LevelScene::mainPass(bool bright, const glm::mat4& lightView, float fogDist
             ? cellVisibility.get()
             : nullptr;
     if (cells != nullptr) {
-        cells->lookFrom(cameraTransform, CullingScene::farDistance);
+        cells->lookFrom(cameraTransform, frustum);
     }
     drawScene(bright, mainContext, cells);
+    if (throughTarget) {
+        sceneTarget.present({settings.framebufferWidth, settings.framebufferHeight});
+    }
 }
 
 void LevelScene::close() {
@@ -306,6 +327,7 @@ void LevelScene::close() {
     levelData.brightBodies.clear();
     // The shadow map goes with the level: nothing else uses it.
     depthBuffer.reset();
+    sceneTarget.release();
 }
 
 } // namespace Vexmor::screen

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/RenderContext.h"
+#include "engine/framebuffer/SceneTarget.h"
 #include "levelloader/LevelData.h"
+#include "screen/ViewFrustum.h"
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
@@ -79,6 +81,8 @@ public:
     bool isOnGround() const { return onGround; }
 
 private:
+    // The projection and the culling take the framebuffer's aspect.
+    void followFramebuffer();
     // The light rides half a unit above the eye and looks 10 degrees further down.
     void placeLight();
     // Hands the last sample to the player, then samples ground contact every 0.05 s of
@@ -89,16 +93,22 @@ private:
     void drawScene(bool bright, engine::RenderContext& context,
                    const CellVisibility* cells = nullptr);
     void shadowPass(bool bright, const glm::mat4& lightView);
+    // The main pass goes into the scaled target, or straight into the window.
+    void bindMainTarget();
     void mainPass(bool bright, const glm::mat4& lightView, float fogDistance, float fogTimer);
 
     levelloader::ObjectList darkObjects;
     levelloader::ObjectList brightObjects;
     glm::mat4 cameraTransform{1.0f};
+    ViewFrustum frustum;
     glm::mat4 projection;
     std::unique_ptr<physics::PhysicsWorld> brightWorld;
     std::unique_ptr<physics::PhysicsWorld> darkWorld;
     std::unique_ptr<CullingScene> brightCullingScene;
     std::unique_ptr<engine::framebuffer::DepthbufferManager> depthBuffer;
+    engine::framebuffer::SceneTarget sceneTarget;
+    int windowSamples = 0;
+    bool throughTarget = false;
     std::unique_ptr<CullingScene> darkCullingScene;
     // Which cells the camera sees into, looked for again every main pass.
     std::unique_ptr<CellVisibility> cellVisibility;

@@ -13,6 +13,9 @@ public:
     // Wall-clock seconds since the previous frame; the first value includes loading.
     virtual void update(double seconds) = 0;
     virtual void render() = 0;
+    // True after a frame whose time says nothing of the usual cost (a level loading, an
+    // era switch): the render scale holds still.
+    virtual bool holdsRenderScale() const { return false; }
 };
 
 } // namespace Vexmor::screen

@@ -6,9 +6,14 @@
 using Vexmor::app::RenderSettings;
 using Vexmor::app::windowTitle;
 
-TEST(WindowTitle, DefaultsShowOnlyTheStatistics) {
+TEST(WindowTitle, DefaultsShowOnlyTheStatisticsAndAScaleBelowOneWithThem) {
     RenderSettings settings;
     EXPECT_EQ(windowTitle(settings, 59, 16), "Vexmor | 59 FPS, AverageFrame 16 millis");
+    settings.renderScale = 0.72f;
+    EXPECT_EQ(windowTitle(settings, 59, 16),
+              "Vexmor | 59 FPS, AverageFrame 16 millis | Scale 0.72");
+    settings.showFrameStatistics = false;
+    EXPECT_EQ(windowTitle(settings, 59, 16), "Vexmor");
 }
 
 TEST(WindowTitle, MipmapKeyCyclesThroughItsThreeModes) {

@@ -56,7 +56,7 @@ TEST(CellVisibility, RockStopsTheSightAndWhatLiesBehindIsLeftOut) {
         "#######", // z = 7
     };
     CellVisibility cells(7, 1, 8, plan(rows));
-    cells.lookFrom(cameraAt(3, 6), 30.0f);
+    cells.lookFrom(cameraAt(3, 6));
 
     for (int z = 1; z <= 6; ++z) {
         EXPECT_TRUE(seesCell(cells, 3, z)) << "corridor cell z = " << z;
@@ -78,7 +78,7 @@ TEST(CellVisibility, RockStopsTheSightAndWhatLiesBehindIsLeftOut) {
     EXPECT_TRUE(cells.sees(centreOf(5, 2) - glm::vec3(0.95f, 0, 0), 0.5f));
 
     // Turned round, the camera sees only what lies south of it.
-    cells.lookFrom(cameraAt(3, 6, 180.0f), 30.0f);
+    cells.lookFrom(cameraAt(3, 6, 180.0f));
     EXPECT_FALSE(seesCell(cells, 3, 2));
     EXPECT_TRUE(seesCell(cells, 3, 6));
 }
@@ -89,14 +89,14 @@ TEST(CellVisibility, TheViewEndsAtItsFarPlaneAndCornersOnlyShowTheirFirstCell) {
     rows.front() = "####";
     rows[1] = "#...";
     CellVisibility cells(4, 1, 22, plan(rows));
-    cells.lookFrom(cameraAt(1, 20), 30.0f);
+    cells.lookFrom(cameraAt(1, 20));
 
     // 30 units reach 12 cells ahead of the camera's centre.
     EXPECT_TRUE(seesCell(cells, 1, 9));
     EXPECT_FALSE(seesCell(cells, 1, 6));
     EXPECT_FALSE(seesCell(cells, 2, 1));
 
-    cells.lookFrom(cameraAt(1, 10), 30.0f);
+    cells.lookFrom(cameraAt(1, 10));
     EXPECT_TRUE(seesCell(cells, 1, 1));
     // Beside the corridor's end, round the bend: the first cell shows its side to the
     // camera, the next is behind rock.
@@ -110,14 +110,14 @@ TEST(CellVisibility, SeesEverythingWhenItCannotTell) {
 
     // Before any look, and with the camera in rock or outside the grid.
     EXPECT_TRUE(seesCell(cells, 0, 0));
-    cells.lookFrom(cameraAt(0, 0), 30.0f);
+    cells.lookFrom(cameraAt(0, 0));
     EXPECT_TRUE(seesCell(cells, 1, 1));
-    cells.lookFrom(glm::translate(glm::mat4(1.0f), glm::vec3(-10, 1, 2)), 30.0f);
+    cells.lookFrom(glm::translate(glm::mat4(1.0f), glm::vec3(-10, 1, 2)));
     EXPECT_TRUE(seesCell(cells, 1, 1));
 
     // Looking at a wall from the open cell in front of it: the wall and the camera's own
     // cell with its neighbours, nothing further behind.
-    cells.lookFrom(cameraAt(1, 3, 180.0f), 30.0f);
+    cells.lookFrom(cameraAt(1, 3, 180.0f));
     EXPECT_TRUE(seesCell(cells, 1, 4));
     EXPECT_TRUE(seesCell(cells, 1, 2));
     EXPECT_FALSE(seesCell(cells, 1, 1));
@@ -127,6 +127,6 @@ TEST(CellVisibility, SeesEverythingWhenItCannotTell) {
     EXPECT_TRUE(cells.sees(glm::vec3(1.0e20f, -3.0e19f, 0.0f), 0.5f)) << "flung far away";
     // Open cells given outside the dimensions are ignored, not written.
     CellVisibility clipped(2, 1, 2, {{0, 0, 0}, {5, 0, 0}, {-1, 0, 0}});
-    clipped.lookFrom(cameraAt(0, 0), 30.0f);
+    clipped.lookFrom(cameraAt(0, 0));
     EXPECT_TRUE(seesCell(clipped, 0, 0));
 }

@@ -80,7 +80,7 @@ TEST(CullingScene, WithTheCellsLeavesOutWhatRockHidesInsideTheView) {
     }
     Vexmor::screen::CellVisibility cells(3, 1, 8, open);
     const glm::mat4 camera = glm::translate(glm::mat4(1.0f), glm::vec3(1.25f, 1.25f, 18.75f));
-    cells.lookFrom(camera, CullingScene::farDistance);
+    cells.lookFrom(camera);
 
     Ball ahead({1.25f, 1.25f, 6.25f}, 0.5f);
     Ball besideBehindRock({6.25f, 1.25f, 6.25f}, 0.5f);
