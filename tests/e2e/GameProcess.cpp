@@ -178,6 +178,13 @@ void GameProcess::moveMouse(int dx, int dy) {
     }
 }
 
+void GameProcess::resizeWindow(int width, int height) {
+    if (!xdotool("windowsize --sync " + std::to_string(window) + " " + std::to_string(width) + " " +
+                 std::to_string(height))) {
+        throw std::runtime_error("xdotool could not resize the window");
+    }
+}
+
 void GameProcess::tapKey(const std::string& keyName) {
     holdKey(keyName);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

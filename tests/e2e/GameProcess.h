@@ -35,6 +35,8 @@ public:
     void holdKey(const std::string& keyName);
     // A relative move of the pointer, as a mouse makes it.
     void moveMouse(int dx, int dy);
+    // The window resized as a user drags its border, once the window system has done it.
+    void resizeWindow(int width, int height);
     // What a user's click on the close button sends.
     void requestClose();
 
