@@ -5,6 +5,7 @@
 #include "engine/ModelLibrary.h"
 #include "engine/OnePixelClip.h"
 #include "engine/RenderContext.h"
+#include "engine/ScreenTexture.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/ShaderProgram.h"
 #include "gameobject/GUIElement.h"
@@ -19,18 +20,9 @@ namespace Vexmor::hud {
 TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& title) {
     const RgbaImage card = TitleCard::render(levelLine, title);
     const std::vector<std::uint8_t> rows = card.bottomUpRows();
-    texture.generate();
-    glBindTexture(GL_TEXTURE_2D, texture.get());
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, card.width(), card.height(), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, rows.data());
     // One texel per pixel in the start window; smoothed where the window is larger or
-    // smaller. No mipmaps: the card never shrinks below half.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    // smaller.
+    engine::makeScreenTexture(texture, card.width(), card.height(), rows.data());
 
     cardHeight = card.height();
 

@@ -2,6 +2,7 @@
 
 #include "engine/Model.h"
 #include "engine/ModelLibrary.h"
+#include "engine/ScreenTexture.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/ShaderProgram.h"
 
@@ -38,17 +39,9 @@ bool SceneTarget::make(glm::ivec2 newSize, int newSamples) {
 
     resolved.generate();
     glBindFramebuffer(GL_FRAMEBUFFER, resolved.get());
-    colour.generate();
-    glBindTexture(GL_TEXTURE_2D, colour.get());
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.x, size.y, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     // Linear: a scaled picture is smoothed, not blocky; at full size each texel meets its
     // own pixel's centre, so nothing blurs.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    makeScreenTexture(colour, size.x, size.y, nullptr);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour.get(), 0);
     if (samples == 0) {
         storeDepth(resolvedDepth, size, 0);
