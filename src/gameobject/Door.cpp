@@ -1,5 +1,6 @@
 #include "gameobject/Door.h"
 
+#include "engine/AnimationStep.h"
 #include "engine/Degrees.h"
 #include "gameobject/ObjectModel.h"
 #include "physics/CollisionShapeLibrary.h"
@@ -74,7 +75,8 @@ Door::Door(const glm::mat4& transform, int /*era*/, int state)
     texture = "img\\door_texture.png";
 }
 
-void Door::onUpdate(double seconds) {
+void Door::onUpdate(double frameSeconds) {
+    const double seconds = engine::animationStep(frameSeconds);
     if (state == Locked) {
         rattle(seconds);
         return;

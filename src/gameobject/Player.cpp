@@ -39,6 +39,7 @@ Player::Player(const glm::vec3& start, platform::Input& input) : input(input) {
     body->get()->setFriction(10.0f);
     // The capsule never tips over or turns.
     body->get()->setAngularFactor(btVector3(0.0f, 0.0f, 0.0f));
+    followBody();
 }
 
 Player::~Player() = default;
@@ -78,12 +79,6 @@ void Player::update(double /*seconds*/) {
         jumpPending = true;
     }
 
-    btTransform placed;
-    body->getMotionState()->getWorldTransform(placed);
-    const btVector3& origin = placed.getOrigin();
-    camera.position = {origin.x(), origin.y() + 0.5f, origin.z()};
-    camera.dirty = true;
-
     if (turn.x * degreesPerPixel != 0.0f) {
         camera.rotation.y = wrapDegrees(camera.rotation.y + turn.x * degreesPerPixel);
     }
@@ -97,7 +92,17 @@ void Player::update(double /*seconds*/) {
     } else if (pitch >= 180.0f && pitch <= 275.0f) {
         pitch = 274.9f;
     }
+    // The turn shows in this frame's probe and picture.
+    camera.dirty = true;
     jumpKeyWasDown = jumpDown;
+}
+
+void Player::followBody() {
+    btTransform placed;
+    body->getMotionState()->getWorldTransform(placed);
+    const btVector3& origin = placed.getOrigin();
+    camera.position = {origin.x(), origin.y() + 0.5f, origin.z()};
+    camera.dirty = true;
 }
 
 void Player::tick(float seconds, const std::vector<glm::vec2>& wallNormals) {

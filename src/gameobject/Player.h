@@ -35,9 +35,12 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Reads the keys and the mouse once a frame: turns the camera, sets what the next
-    // sub-steps push, and follows the body with the eye.
+    // Reads the keys and the mouse once a frame: turns the camera and sets what the next
+    // sub-steps push. The eye stays where the last step left the body.
     void update(double seconds);
+    // Puts the eye half a unit above the body's centre: at the start, and after each step
+    // of the worlds, so a frame shows where its own step put him.
+    void followBody();
     // Before each physics sub-step of the world that holds the body: pushes for that
     // sub-step's time, so speed and jumps do not depend on the frame rate. The push never
     // goes into the walls the body touches (`wallNormals`, out of each wall): it slides

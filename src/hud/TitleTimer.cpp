@@ -1,5 +1,7 @@
 #include "hud/TitleTimer.h"
 
+#include "engine/AnimationStep.h"
+
 #include <algorithm>
 
 namespace Vexmor::hud {
@@ -9,7 +11,7 @@ void TitleTimer::advance(double seconds) {
         loadingFrame = false;
         return;
     }
-    shown += seconds;
+    shown += engine::animationStep(seconds);
 }
 
 float TitleTimer::opacity() const {

@@ -3,7 +3,8 @@
 namespace Vexmor::hud {
 
 // How long a level's title shows: three seconds, fading out over the last half. The first
-// frame after the start is not counted, because its time went to loading the level.
+// frame after the start is not counted, because its time went to loading the level, and a
+// later hitch counts no more than a short frame, so the card is never skipped.
 class TitleTimer {
 public:
     static constexpr double showSeconds = 3.0;

@@ -26,7 +26,12 @@ PhysicsWorld::PhysicsWorld()
       dispatcher(std::make_unique<btCollisionDispatcher>(configuration.get())),
       solver(std::make_unique<btSequentialImpulseConstraintSolver>()),
       dynamicsWorld(std::make_unique<btDiscreteDynamicsWorld>(dispatcher.get(), broadphase.get(),
-                                                              solver.get(), configuration.get())) {}
+                                                              solver.get(), configuration.get())) {
+    // Bodies are drawn where the last sub-step put them, carried on by the time left over,
+    // not one sub-step behind: the eye rides on the player's body, and a frame shows where
+    // that frame's step put him.
+    dynamicsWorld->setLatencyMotionStateInterpolation(false);
+}
 
 // Each part still uses the ones made before it, so they go in reverse.
 PhysicsWorld::~PhysicsWorld() {

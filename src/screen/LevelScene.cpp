@@ -142,12 +142,14 @@ void LevelScene::placeLight() {
 }
 
 void LevelScene::finishFrame(double seconds, bool lightHeld) {
+    brightWorld->stepSimulation(seconds);
+    darkWorld->stepSimulation(seconds);
+    // Taken after the step: the frame shows where the body is now, not a step behind.
+    player->followBody();
     if (!lightHeld) {
         placeLight();
     }
     cameraTransform = player->getCameraMatrix();
-    brightWorld->stepSimulation(seconds);
-    darkWorld->stepSimulation(seconds);
 }
 
 void LevelScene::sampleGround(double seconds) {

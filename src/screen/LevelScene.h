@@ -52,9 +52,10 @@ public:
     // Of the era's interactables that the player's reach point is in and whose centre he
     // faces, the one nearest his view direction, or null.
     gameobject::Interactable* interactableInReach(bool bright);
-    // The rest of a frame once the screen has acted on its keys: the light follows the
-    // eye unless held, the camera is taken over and both worlds step. The player is
-    // pushed and the ground sampled in the sub-steps, so neither follows the frame rate.
+    // The rest of a frame once the screen has acted on its keys: both worlds step, then
+    // the eye follows the body, the light follows the eye unless held, and the camera is
+    // taken over for drawing. The player is pushed and the ground sampled in the
+    // sub-steps, so neither follows the frame rate.
     void finishFrame(double seconds, bool lightHeld);
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
@@ -77,6 +78,8 @@ public:
     const levelloader::ObjectList& getObjects(bool bright) const;
     const levelloader::LevelData& getLevelData() const { return levelData; }
     const glm::mat4& getLightCamera() const { return lightCamera; }
+    // Where the frame is drawn from.
+    const glm::mat4& getCameraTransform() const { return cameraTransform; }
     const glm::mat4& getProjection() const { return projection; }
     bool isOnGround() const { return onGround; }
 

@@ -1,5 +1,6 @@
 #include "screen/TimeSwitcher.h"
 
+#include "engine/AnimationStep.h"
 #include "screen/TimeChangeListener.h"
 #include "sound/SoundLibrary.h"
 
@@ -52,7 +53,7 @@ void TimeSwitcher::update(double seconds) {
     if (state == 0) {
         return;
     }
-    const float s = static_cast<float>(seconds);
+    const float s = static_cast<float>(engine::animationStep(seconds));
     fogTimer += s;
     progress += s / switchSeconds;
     fogDistance = (1.0f - (std::cos(twoPi * progress - pi) + 1.0f) * 0.5f) * maxFogDistance;

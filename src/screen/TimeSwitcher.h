@@ -27,6 +27,7 @@ public:
     void addListener(TimeChangeListener* listener);
     // Ignored while a switch runs.
     void startSwitch();
+    // Moves the switch on by the frame time, but by a tenth of a second at most.
     void update(double seconds);
 
     bool isBright() const { return bright; }

@@ -3,6 +3,7 @@
 #include "common/TextCount.h"
 
 #include "app/RenderSettings.h"
+#include "engine/Placement.h"
 #include "gameobject/Door.h"
 #include "gameobject/Player.h"
 #include "gameobject/timemachine/TimeMachine.h"
@@ -16,6 +17,7 @@
 #include "sound/SoundLibrary.h"
 
 #include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <glm/geometric.hpp>
 
 using namespace Vexmor;
 using screen::LevelManager;
@@ -199,6 +201,46 @@ TEST_F(LevelManagerGl, TheLightFollowsTheEyeUnlessHeld) {
     input.release('L');
     frames(1);
     EXPECT_NE(level->getScene().getLightCamera(), light);
+}
+
+// A frame shows where its own physics step put the player, turned by its own mouse move:
+// the eye, the light riding on it and the camera the frame is drawn from. The use key
+// reaches along the view as turned in that frame.
+TEST_F(LevelManagerGl, AFrameShowsTheBodyWhereItsOwnStepPutIt) {
+    init();
+    const screen::LevelScene& scene = level->getScene();
+    gameobject::Player& player = *scene.getPlayer();
+    // Where the simulation has the body, not where its motion state draws it.
+    const auto bodyNow = [&] {
+        const btVector3& origin = player.getBody()->getWorldTransform().getOrigin();
+        return glm::vec3(origin.x(), origin.y(), origin.z());
+    };
+    const glm::vec3 up(0.0f, 0.5f, 0.0f);
+    // The level starts with the body above the floor, so every step moves it.
+    for (int frame = 1; frame <= 3; ++frame) {
+        const glm::vec3 before = bodyNow();
+        input.moveCursor({-20, 0});
+        frames(1);
+        const glm::vec3 after = bodyNow();
+        ASSERT_LT(after.y, before.y - 1e-4f) << "falling in frame " << frame;
+
+        engine::Placement expected;
+        expected.position = after + up;
+        expected.rotation.y = 10.0f * static_cast<float>(frame);
+        expected.updateMatrix();
+        EXPECT_TRUE(matricesNear(player.getCameraMatrix(), *expected.matrix)) << frame;
+        EXPECT_EQ(scene.getCameraTransform(), player.getCameraMatrix()) << frame;
+        const glm::vec3 light(scene.getLightCamera()[3]);
+        EXPECT_LT(glm::length(light - (after + up + up)), 1e-5f) << frame;
+    }
+
+    // Turned away from the door ahead, then back in the frame that presses E.
+    input.moveCursor({-120, 0});
+    frames(1);
+    EXPECT_FALSE(level->isLookingAtInteractable());
+    input.moveCursor({180, 0});
+    input.press('E');
+    EXPECT_EQ(count(frames(1), doorUsed), 1);
 }
 
 TEST_F(LevelManagerGl, UsingTheTimeMachineEndsTheLevelAndBlocksEraSwitches) {

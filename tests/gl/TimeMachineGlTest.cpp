@@ -196,9 +196,9 @@ TEST_F(TimeMachineGl, TheSequenceOpensTheCapsuleSpinsTheRotorsAndEndsTheLevel) {
         CoutCapture quiet;
         machine.interact();
     }
-    // Quarter-second frames keep the sequence times exact.
-    const double dt = 0.25;
-    for (int frame = 1; frame <= 38; ++frame) {
+    // Sixteenth-second frames keep the sequence times exact.
+    const double dt = 1.0 / 16.0;
+    for (int frame = 1; frame <= 152; ++frame) {
         machine.update(dt);
         const double t = -1.0 + dt * frame;
         if (t <= 0.0) {
@@ -240,19 +240,20 @@ TEST_F(TimeMachineGl, TheSequenceOpensTheCapsuleSpinsTheRotorsAndEndsTheLevel) {
     EXPECT_EQ(changer.calls, 1);
     EXPECT_FALSE(machine.isActivated());
 
-    // Arms on even places turn their small rotors backwards.
+    // Spun up from the frame after t = 3.5 to the one after t = 8.5; arms on even places
+    // turn their small rotors backwards.
     for (int i = 0; i < 4; ++i) {
         for (const std::size_t arm : {armLeft(i), armLeft(i) + 2}) {
             EXPECT_GT(rotor(machine, arm).getSpinAngle(), 0.0f);
-            EXPECT_NEAR(rotor(machine, arm).getSpinSpeed(), 21 * dt * 45.0, 1e-3);
+            EXPECT_NEAR(rotor(machine, arm).getSpinSpeed(), (5.0 + dt) * 45.0, 1e-3);
             const float turned = rotor(machine, arm + 1).getSpinAngle();
             EXPECT_EQ(turned < 0.0f, i % 2 == 0) << "arm " << i << ": " << turned;
-            EXPECT_NEAR(rotor(machine, arm + 1).getSpinSpeed(), 21 * dt * 90.0, 1e-3);
+            EXPECT_NEAR(rotor(machine, arm + 1).getSpinSpeed(), (5.0 + dt) * 90.0, 1e-3);
         }
     }
 
     // The rotors keep spinning up to their top speeds; the level is asked only once.
-    for (int frame = 0; frame < 80; ++frame) {
+    for (int frame = 0; frame < 320; ++frame) {
         machine.update(dt);
     }
     EXPECT_EQ(changer.calls, 1);
@@ -262,6 +263,34 @@ TEST_F(TimeMachineGl, TheSequenceOpensTheCapsuleSpinsTheRotorsAndEndsTheLevel) {
         EXPECT_EQ(rotor(machine, armLeft(i) + 2).getSpinSpeed(), 270.0f);
         EXPECT_EQ(rotor(machine, armLeft(i) + 3).getSpinSpeed(), 540.0f);
     }
+}
+
+// A screenshot or a window drag during the sequence moves it on by a tenth of a second:
+// the locks turn on from where they were instead of the capsule jumping open, and the level
+// does not end early. Tenths still add up to whole seconds.
+TEST_F(TimeMachineGl, AHitchMovesTheSequenceOnByATenthOfASecondAtMost) {
+    TimeMachine machine(placed);
+    machine.setLevelEndManager(&manager);
+    const std::vector<PartLayout> layout = machineLayout();
+    {
+        CoutCapture quiet;
+        machine.interact();
+    }
+    for (int frame = 0; frame < 10; ++frame) {
+        machine.update(0.1);
+    }
+    machine.update(5.0);
+    machine.update(5.0);
+    EXPECT_TRUE(matricesNear(machine.getParts()[lockSmallUp]->getTransform(),
+                             turn(60.0f, zAxis) * layout[lockSmallUp].base, 1e-4f));
+    EXPECT_TRUE(matricesNear(machine.getParts()[lockBigLeft]->getTransform(),
+                             turn(-108.0f, zAxis) * layout[lockBigLeft].base, 1e-4f));
+    EXPECT_EQ(machine.getParts()[capsuleLeft]->getTransform(), glm::mat4(1.0f));
+    for (int frame = 0; frame < 100; ++frame) {
+        machine.update(20.0);
+    }
+    EXPECT_EQ(changer.calls, 1) << "once, 9.5 s of tenths after the use";
+    EXPECT_FALSE(machine.isActivated());
 }
 
 TEST_F(TimeMachineGl, WithoutALevelEndManagerTheSequenceNeverRuns) {

@@ -1,5 +1,6 @@
 #include "gameobject/timemachine/TimeMachine.h"
 
+#include "engine/AnimationStep.h"
 #include "engine/Degrees.h"
 #include "gameobject/timemachine/CapsuleLeft.h"
 #include "gameobject/timemachine/CapsuleRight.h"
@@ -171,7 +172,8 @@ void TimeMachine::draw(engine::RenderContext& context) {
     }
 }
 
-void TimeMachine::onUpdate(double seconds) {
+void TimeMachine::onUpdate(double frameSeconds) {
+    const double seconds = engine::animationStep(frameSeconds);
     if (activated && levelEndManager != nullptr) {
         runSequence(seconds);
     }

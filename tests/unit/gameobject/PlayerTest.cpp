@@ -133,6 +133,8 @@ TEST_F(PlayerControls, TheMouseTurnsHalfADegreePerPixelAndPitchStopsShortOfVerti
     input.setCursorPosition({404, 300});
     frame();
     EXPECT_FLOAT_EQ(player.getCamera().rotation.y, 359.0f);
+    EXPECT_NEAR(player.getCameraMatrix()[2].x, -std::sin(0.0174533f), 1e-5f)
+        << "the matrix turns in the same frame";
 
     input.setCursorPosition({400, 120}); // up by 90 degrees
     frame();

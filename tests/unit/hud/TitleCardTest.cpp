@@ -96,12 +96,35 @@ TEST(TitleTimer, ShowsThreeSecondsFromTheFrameAfterLoadingAndFadesOverTheLastHal
     timer.advance(5.0);
     EXPECT_TRUE(timer.isShowing());
     EXPECT_FLOAT_EQ(timer.opacity(), 1.0f);
-    timer.advance(2.5);
+    // Sixteenths of a second add up exactly.
+    const auto run = [&timer](int sixteenths) {
+        for (int frame = 0; frame < sixteenths; ++frame) {
+            timer.advance(1.0 / 16.0);
+        }
+    };
+    run(40);
     EXPECT_FLOAT_EQ(timer.opacity(), 1.0f);
-    timer.advance(0.25);
+    run(4);
     EXPECT_NEAR(timer.opacity(), 0.5f, 1e-5);
     EXPECT_TRUE(timer.isShowing());
-    timer.advance(0.25);
+    run(4);
     EXPECT_FALSE(timer.isShowing());
     EXPECT_FLOAT_EQ(timer.opacity(), 0.0f);
+}
+
+// A screenshot or a window drag while the title shows counts as a tenth of a second, so
+// the card is not skipped; short frames still count in full.
+TEST(TitleTimer, AHitchCountsNoMoreThanATenthOfASecond) {
+    TitleTimer timer;
+    timer.advance(5.0);
+    for (int frame = 0; frame < 20; ++frame) {
+        timer.advance(0.1);
+    }
+    timer.advance(2.0);
+    EXPECT_FLOAT_EQ(timer.opacity(), 1.0f);
+    for (int frame = 0; frame < 6; ++frame) {
+        timer.advance(0.1);
+    }
+    EXPECT_TRUE(timer.isShowing());
+    EXPECT_NEAR(timer.opacity(), 0.6f, 1e-5);
 }
