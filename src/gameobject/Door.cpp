@@ -8,6 +8,7 @@
 #include <BulletCollision/CollisionShapes/btBoxShape.h>
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <LinearMath/btMotionState.h>
+#include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -45,16 +46,28 @@ btTransform toBullet(const glm::mat4& matrix) {
     return transform;
 }
 
+// The door hangs at the middle of its frame, which stands square to its cell's z axis.
+physics::Doorway doorwayAt(const glm::mat4& transform) {
+    const glm::vec4 middle = transform * glm::vec4(0.0f, 0.0f, physics::Doorway::frameOffset, 1.0f);
+    const glm::vec2 through(transform[2].x, transform[2].z);
+    return {{middle.x, middle.z}, glm::normalize(through)};
+}
+
 } // namespace
 
 Door::Door(const glm::mat4& transform, int /*era*/, int state)
-    : GameObject(transform), closedTransform(transform), state(state) {
+    : GameObject(transform), closedTransform(transform), doorway(doorwayAt(transform)),
+      state(state) {
     attachModel(levelModel("models\\door.obj"));
     if (state != Fallen) {
-        // The box exactly fills the frame's 1.2 x 1.95 doorway.
+        // The box exactly fills the frame's 1.2 x 1.95 doorway. Swung open, a leaf lines
+        // one side of the doorway as a jamb does, so it leads into the doorway alike.
         ownedCollisionBody = std::make_unique<physics::OwnedRigidBody>(
             0.0f, physics::CollisionShapeLibrary::getInstance().getBox(1.2f, 1.95f, 0.1f),
-            toBullet(closedTransform * glm::translate(glm::mat4(1.0f), leafCentre)));
+            toBullet(closedTransform * glm::translate(glm::mat4(1.0f), leafCentre)),
+            state == Normal ? std::make_unique<physics::BodyTag>(
+                                  physics::BodyTag{physics::BodyTag::doorway, &doorway})
+                            : nullptr);
         collisionBody = ownedCollisionBody->get();
         // Kinematic: the world gives a swinging leaf the speed of its swing, so it pushes
         // the player and the ball aside instead of jumping into them. A locked leaf's box

@@ -2,6 +2,7 @@
 
 #include "engine/GameObject.h"
 #include "gameobject/Interactable.h"
+#include "physics/Doorway.h"
 #include "physics/OwnedRigidBody.h"
 
 #include <glm/mat4x4.hpp>
@@ -34,6 +35,8 @@ public:
     std::unique_ptr<physics::OwnedRigidBody> takeCollisionBody();
     btRigidBody* getCollisionBody() const { return collisionBody; }
 
+    // The opening of the frame the door hangs in, whatever its state.
+    const physics::Doorway& getDoorway() const { return doorway; }
     bool isOpen() const { return open; }
     float getAngle() const { return angle; }
     int getState() const { return state; }
@@ -48,6 +51,7 @@ private:
     // Seconds since a locked door was last tried; below 0 while it is still.
     double rattleTime = -1.0;
     glm::mat4 closedTransform;
+    physics::Doorway doorway;
     std::unique_ptr<physics::OwnedRigidBody> ownedCollisionBody;
     btRigidBody* collisionBody = nullptr;
     int state;

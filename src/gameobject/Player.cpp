@@ -1,5 +1,6 @@
 #include "gameobject/Player.h"
 
+#include "gameobject/WallSteering.h"
 #include "physics/CollisionShapeLibrary.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
@@ -33,7 +34,7 @@ float wrapDegrees(float angle) {
 Player::Player(const glm::vec3& start, platform::Input& input) : input(input) {
     const glm::vec3 centre = start * 2.5f + glm::vec3(1.25f);
     body = std::make_unique<physics::OwnedRigidBody>(
-        1.0f, physics::CollisionShapeLibrary::getInstance().getCapsule(0.25f, 0.75f),
+        1.0f, physics::CollisionShapeLibrary::getInstance().getCapsule(radius, 0.75f),
         btTransform(btQuaternion::getIdentity(), btVector3(centre.x, centre.y, centre.z)),
         std::make_unique<physics::BodyTag>(physics::BodyTag{physics::BodyTag::player, this}));
     body->get()->setFriction(10.0f);
@@ -105,15 +106,11 @@ void Player::followBody() {
     camera.dirty = true;
 }
 
-void Player::tick(float seconds, const std::vector<glm::vec2>& wallNormals) {
-    glm::vec3 impulse = push * seconds;
-    for (const glm::vec2& out : wallNormals) {
-        const float into = impulse.x * out.x + impulse.z * out.y;
-        if (into < 0.0f) {
-            impulse.x -= into * out.x;
-            impulse.z -= into * out.y;
-        }
-    }
+void Player::tick(float seconds, const std::vector<physics::WallContact>& walls) {
+    const btVector3& at = body->get()->getWorldTransform().getOrigin();
+    const glm::vec2 flat =
+        steerPush(glm::vec2(push.x, push.z) * seconds, glm::vec2(at.x(), at.z()), radius, walls);
+    glm::vec3 impulse(flat.x, 0.0f, flat.y);
     // One press lifts in two consecutive sub-steps.
     if (jumpPending) {
         impulse.y = jumpImpulse;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "engine/Placement.h"
+#include "physics/Doorway.h"
 #include "physics/OwnedRigidBody.h"
 
 #include <glm/mat4x4.hpp>
-#include <glm/vec2.hpp>
 #include <glm/vec3.hpp>
 
 #include <memory>
@@ -28,6 +28,7 @@ public:
     static constexpr float jumpImpulse = 2.5f;
     static constexpr float standingFriction = 20.0f;
     static constexpr float movingFriction = 6.0f;
+    static constexpr float radius = 0.25f;
 
     // The start in grid units; the body starts at that cell's centre.
     Player(const glm::vec3& start, platform::Input& input);
@@ -42,10 +43,10 @@ public:
     // of the worlds, so a frame shows where its own step put him.
     void followBody();
     // Before each physics sub-step of the world that holds the body: pushes for that
-    // sub-step's time, so speed and jumps do not depend on the frame rate. The push never
-    // goes into the walls the body touches (`wallNormals`, out of each wall): it slides
-    // along them instead of pressing in, where their friction would hold it.
-    void tick(float seconds, const std::vector<glm::vec2>& wallNormals = {});
+    // sub-step's time, so speed and jumps do not depend on the frame rate. The walls the
+    // body touches turn the push (see steerPush): along them, and into a doorway whose jamb
+    // it meets.
+    void tick(float seconds, const std::vector<physics::WallContact>& walls = {});
     // One sub-step's impulse request: brakes when there is none, pushes only on the ground.
     void applyMovement(float x, float y, float z);
 

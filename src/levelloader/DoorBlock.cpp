@@ -41,7 +41,7 @@ ObjectList DoorBlock::objects(int era) {
 
 BodyList DoorBlock::bodies(int era) {
     BodyList created;
-    created.push_back(frameBody());
+    created.push_back(frameBody(door(era)->getDoorway()));
     if (auto leaf = door(era)->takeCollisionBody()) {
         created.push_back(std::move(leaf));
     }
@@ -74,24 +74,29 @@ InteractableList DoorBlock::brightInteractables() {
 
 // The lintel and two posts around the 1.2 x 1.95 doorway, turned with the door only, so
 // the boxes line up with the drawn frame.
-std::unique_ptr<physics::OwnedRigidBody> DoorBlock::frameBody() const {
+std::unique_ptr<physics::OwnedRigidBody>
+DoorBlock::frameBody(const physics::Doorway& doorway) const {
+    using physics::Doorway;
     physics::CollisionShapeLibrary& shapes = physics::CollisionShapeLibrary::getInstance();
     auto frame = std::make_unique<btCompoundShape>();
     const btQuaternion straight = btQuaternion::getIdentity();
-    frame->addChildShape(btTransform(straight, btVector3(0.0f, 0.975f, 1.2f)),
-                         shapes.getBox(2.5f, 0.55f, 0.1f));
-    frame->addChildShape(btTransform(straight, btVector3(-0.925f, -0.275f, 1.2f)),
-                         shapes.getBox(0.65f, 1.95f, 0.1f));
-    frame->addChildShape(btTransform(straight, btVector3(0.925f, -0.275f, 1.2f)),
-                         shapes.getBox(0.65f, 1.95f, 0.1f));
+    const float post = Doorway::halfOpening + Doorway::jambWidth / 2.0f;
+    frame->addChildShape(
+        btTransform(straight, btVector3(0.0f, 0.975f, Doorway::frameOffset)),
+        shapes.getBox(2.0f * (Doorway::halfOpening + Doorway::jambWidth), 0.55f, 0.1f));
+    frame->addChildShape(btTransform(straight, btVector3(-post, -0.275f, Doorway::frameOffset)),
+                         shapes.getBox(Doorway::jambWidth, 1.95f, 0.1f));
+    frame->addChildShape(btTransform(straight, btVector3(post, -0.275f, Doorway::frameOffset)),
+                         shapes.getBox(Doorway::jambWidth, 1.95f, 0.1f));
     btCollisionShape* shape = frame.get();
     shapes.adoptShape(std::move(frame));
 
     const glm::vec3 c = centre();
     btMatrix3x3 turn;
     turn.setEulerZYX(0.0f, orientationAngle(orientation), 0.0f);
-    return std::make_unique<physics::OwnedRigidBody>(0.0f, shape,
-                                                     btTransform(turn, btVector3(c.x, c.y, c.z)));
+    return std::make_unique<physics::OwnedRigidBody>(
+        0.0f, shape, btTransform(turn, btVector3(c.x, c.y, c.z)),
+        std::make_unique<physics::BodyTag>(physics::BodyTag{physics::BodyTag::doorway, &doorway}));
 }
 
 } // namespace Vexmor::levelloader

@@ -2,6 +2,7 @@
 
 #include "levelloader/BlockObject.h"
 #include "levelloader/Handover.h"
+#include "physics/Doorway.h"
 
 namespace Vexmor::gameobject {
 class Door;
@@ -26,8 +27,8 @@ public:
     // The door state for an era: 0 opens, 1 locked, 2 fallen.
     static int doorState(int doorKind, int era);
 
-    // A new body for the frame, the same in both eras.
-    std::unique_ptr<physics::OwnedRigidBody> frameBody() const;
+    // A new body for the frame, the same in both eras; contacts with it tell the doorway.
+    std::unique_ptr<physics::OwnedRigidBody> frameBody(const physics::Doorway& doorway) const;
 
     const int orientation;
     const int doorKind;

@@ -23,6 +23,12 @@ bool isPlayer(const btCollisionObject* body) {
     return tag != nullptr && tag->kind == BodyTag::player;
 }
 
+const Doorway* doorwayOf(const btCollisionObject* body) {
+    const auto* tag = static_cast<const BodyTag*>(body->getUserPointer());
+    return tag != nullptr && tag->kind == BodyTag::doorway ? static_cast<const Doorway*>(tag->owner)
+                                                           : nullptr;
+}
+
 } // namespace
 
 bool groundContactSeen() {
@@ -52,9 +58,9 @@ void detectGroundContact(btDynamicsWorld* world, btScalar) {
     }
 }
 
-void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
-                        std::vector<glm::vec2>& normals) {
-    normals.clear();
+void collectWallContacts(btDynamicsWorld& world, const btCollisionObject* body,
+                         std::vector<WallContact>& walls) {
+    walls.clear();
     btDispatcher* dispatcher = world.getDispatcher();
     const int manifoldCount = dispatcher->getNumManifolds();
     for (int m = 0; m < manifoldCount; ++m) {
@@ -63,6 +69,7 @@ void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
         if (!first && manifold->getBody1() != body) {
             continue;
         }
+        const Doorway* doorway = doorwayOf(first ? manifold->getBody1() : manifold->getBody0());
         for (int p = 0; p < manifold->getNumContacts(); ++p) {
             const btManifoldPoint& point = manifold->getContactPoint(p);
             // The normal points from the second body toward the first.
@@ -71,7 +78,7 @@ void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
             const float length = std::sqrt(across.x * across.x + across.y * across.y);
             if (point.getDistance() <= touchingDistance && std::abs(out.y()) <= groundNormalRise &&
                 length > 0.0f) {
-                normals.push_back(across / length);
+                walls.push_back({across / length, doorway});
             }
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "physics/Doorway.h"
+
 #include <LinearMath/btScalar.h>
-#include <glm/vec2.hpp>
 
 #include <vector>
 
@@ -23,9 +24,9 @@ void setGroundContactSeen(bool seen);
 // normal is not close to horizontal is ground, which is what lets the player jump.
 void detectGroundContact(btDynamicsWorld* world, btScalar timeStep);
 
-// Replaces `normals` with the horizontal directions out of every wall the body touches in
-// the world: contacts whose normal is close to horizontal, seen from the body.
-void collectWallNormals(btDynamicsWorld& world, const btCollisionObject* body,
-                        std::vector<glm::vec2>& normals);
+// Replaces `walls` with every wall the body touches in the world: contacts whose normal is
+// close to horizontal, seen from the body.
+void collectWallContacts(btDynamicsWorld& world, const btCollisionObject* body,
+                         std::vector<WallContact>& walls);
 
 } // namespace Vexmor::physics

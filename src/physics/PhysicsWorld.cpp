@@ -68,9 +68,9 @@ void PhysicsWorld::runPreTickAction(btDynamicsWorld* world, btScalar timeStep) {
     static_cast<PhysicsWorld*>(world->getWorldUserInfo())->preTickAction(timeStep);
 }
 
-void PhysicsWorld::collectWallNormals(const btRigidBody* body,
-                                      std::vector<glm::vec2>& normals) const {
-    physics::collectWallNormals(*dynamicsWorld, body, normals);
+void PhysicsWorld::collectWallContacts(const btRigidBody* body,
+                                       std::vector<WallContact>& walls) const {
+    physics::collectWallContacts(*dynamicsWorld, body, walls);
 }
 
 std::size_t PhysicsWorld::bodyCount() const {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "physics/Doorway.h"
+
 #include <LinearMath/btScalar.h>
-#include <glm/vec2.hpp>
 
 #include <cstddef>
 #include <functional>
@@ -37,8 +38,8 @@ public:
     // alike at any frame rate, since the sub-steps are the simulation's clock.
     void setPreTickAction(std::function<void(float)> action);
 
-    // The horizontal directions out of the walls the body touches, into `normals`.
-    void collectWallNormals(const btRigidBody* body, std::vector<glm::vec2>& normals) const;
+    // The walls the body touches, into `walls`.
+    void collectWallContacts(const btRigidBody* body, std::vector<WallContact>& walls) const;
 
     std::size_t bodyCount() const;
     bool contains(const btRigidBody* body) const;

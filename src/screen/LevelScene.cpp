@@ -85,8 +85,8 @@ void LevelScene::createWorldsAndPlayer() {
         // Only the world that holds the player moves him.
         world->setPreTickAction([this, world](float step) {
             if (world->contains(player->getBody())) {
-                world->collectWallNormals(player->getBody(), wallNormals);
-                player->tick(step, wallNormals);
+                world->collectWallContacts(player->getBody(), wallContacts);
+                player->tick(step, wallContacts);
                 sampleGround(step);
             }
         });

@@ -3,10 +3,10 @@
 #include "engine/RenderContext.h"
 #include "engine/framebuffer/SceneTarget.h"
 #include "levelloader/LevelData.h"
+#include "physics/Doorway.h"
 #include "screen/ViewFrustum.h"
 
 #include <glm/mat4x4.hpp>
-#include <glm/vec2.hpp>
 
 #include <cstdint>
 #include <memory>
@@ -119,7 +119,7 @@ private:
     glm::mat4 lightCamera{1.0f};
     double groundSampleTimer = 0.1;
     // The walls the player touches, gathered anew each sub-step.
-    std::vector<glm::vec2> wallNormals;
+    std::vector<physics::WallContact> wallContacts;
     bool onGround = false;
     std::unique_ptr<gameobject::Player> player;
     levelloader::InteractableList darkInteractables;

@@ -4,6 +4,7 @@
 #include "engine/Degrees.h"
 #include "gameobject/Door.h"
 #include "gameobject/DoorFrame.h"
+#include "physics/BodyTag.h"
 
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <LinearMath/btDefaultMotionState.h>
@@ -168,5 +169,23 @@ TEST_F(DoorGl, FramesAreCleanInTheBrightErasAndDirtyOtherwise) {
         EXPECT_EQ(frame.getTexture(), expected[era]) << "era " << era;
         EXPECT_EQ(frame.getModel(), modelNamed("models\\door_frame.obj"));
         EXPECT_EQ(frame.getTransform(), placed);
+    }
+}
+
+// Every door, fallen too, knows the opening of the frame it hangs in: the middle of the
+// frame at the cell's edge and the way through, turned with the block. Only a leaf that
+// swings open leads into the doorway; a locked one is a plain wall.
+TEST_F(DoorGl, ADoorKnowsItsDoorwayAndOnlyASwingingLeafLeadsIntoIt) {
+    for (int state : {Door::Normal, Door::Locked, Door::Fallen}) {
+        Door door(placed, 0, state);
+        EXPECT_NEAR(door.getDoorway().middle.x, 4.95f, 1e-5f) << state;
+        EXPECT_NEAR(door.getDoorway().middle.y, 6.25f, 1e-5f) << state;
+        EXPECT_NEAR(door.getDoorway().through.x, 1.0f, 1e-5f) << state;
+        EXPECT_NEAR(door.getDoorway().through.y, 0.0f, 1e-5f) << state;
+        if (door.getCollisionBody() != nullptr) {
+            const auto* tag = static_cast<const Vexmor::physics::BodyTag*>(
+                door.getCollisionBody()->getUserPointer());
+            EXPECT_EQ(tag != nullptr && tag->owner == &door.getDoorway(), state == Door::Normal);
+        }
     }
 }

@@ -1,6 +1,7 @@
 #include "LevelObjectGl.h"
 #include "common/CoutCapture.h"
 
+#include "engine/Degrees.h"
 #include "gameobject/Door.h"
 #include "gameobject/Player.h"
 #include "gameobject/Sphere.h"
@@ -12,9 +13,11 @@
 #include "sound/SoundLibrary.h"
 
 #include <BulletDynamics/Dynamics/btRigidBody.h>
+#include <glm/geometric.hpp>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 using namespace Vexmor;
@@ -388,5 +391,212 @@ TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
         input.releaseAll();
         EXPECT_GT(run.position().y(), 5.5f) << "on the floor above";
         EXPECT_LT(run.position().z(), 7.5f) << "past the stair's top";
+    }
+}
+
+namespace {
+
+// A room five cells wide and four deep in front of a door at (6, 1, 6), the door's own cell
+// behind it and a corridor on from there, all turned with the door by `orientation`. The
+// frame stands at the door cell's edge toward the room; the leaf opens into the door cell.
+std::string doorRoomLevel(int orientation, int kind) {
+    std::string text = "xDim 13\nyDim 3\nzDim 13\n";
+    // A quarter turn takes the door's +z (toward the room) to +x, and its +x to -z.
+    auto cell = [orientation](int across, int ahead) {
+        for (int turn = 0; turn < orientation; ++turn) {
+            const int was = across;
+            across = ahead;
+            ahead = -was;
+        }
+        return std::to_string(6 + across) + " 1 " + std::to_string(6 + ahead);
+    };
+    text += "player " + cell(0, 3) + "\n";
+    for (int across = -2; across <= 2; ++across) {
+        for (int ahead = 1; ahead <= 4; ++ahead) {
+            text += "air " + cell(across, ahead) + "\n";
+        }
+    }
+    for (int ahead = -3; ahead <= -1; ++ahead) {
+        text += "air " + cell(0, ahead) + "\n";
+    }
+    return text + "door 6 1 6 " + std::to_string(orientation) + " " + std::to_string(kind) + "\n";
+}
+
+// Where the player stands on the floor of the level's ground storey.
+constexpr float standingHeight = 3.125f;
+// The frame's half thickness.
+constexpr float frameFace = 0.05f;
+
+// A walk at a doorway with W alone: from the room or from the door's cell, aimed at the
+// frame's face `offset` off the middle (toward the doorway's `across`), `angle` degrees off
+// the doorway's axis (positive: toward the middle).
+struct Approach {
+    bool fromRoom;
+    float offset;
+    float angle;
+};
+
+std::string describe(const Approach& approach) {
+    return std::string(approach.fromRoom ? "from the room" : "from the door's cell") + ", offset " +
+           std::to_string(approach.offset) + ", angle " + std::to_string(approach.angle);
+}
+
+} // namespace
+
+class DoorwayWalk : public MovementGl {
+protected:
+    // Seconds from pressing W until the body is wholly beyond the frame, or -1 when it is
+    // not within `limit`; none when the start would lie outside the door's cell.
+    std::optional<double> secondsThrough(const Approach& approach, bool openFirst = true,
+                                         double frameTime = 1.0 / 60.0, double limit = 6.0) {
+        Run run("levels\\doorroom.lvl");
+        gameobject::Door& door = *run.door();
+        if (openFirst) {
+            CoutCapture quiet;
+            door.interact();
+        }
+        run.frames(2.5, 1.0 / 60.0); // the door swings wide open
+        const physics::Doorway& doorway = door.getDoorway();
+        const glm::vec2 across(-doorway.through.y, doorway.through.x);
+        const float side = approach.fromRoom ? 1.0f : -1.0f;
+        const glm::vec2 aim =
+            doorway.middle + across * approach.offset + doorway.through * (side * frameFace);
+        const float inward = approach.offset < 0.0f ? 1.0f : -1.0f;
+        const float turn = engine::radians(approach.angle);
+        const glm::vec2 walk =
+            -doorway.through * (side * std::cos(turn)) + across * (inward * std::sin(turn));
+        const glm::vec2 start = aim - walk * (approach.fromRoom ? 3.0f : 2.2f);
+        if (!approach.fromRoom && std::abs(glm::dot(start - doorway.middle, across)) > 0.95f) {
+            return std::nullopt;
+        }
+
+        run.placeBody(btVector3(start.x, standingHeight, start.y));
+        // The view turns by half a degree a pixel, from looking along -z toward -x.
+        float yaw = std::atan2(-walk.x, -walk.y) / engine::radians(1.0f);
+        yaw += yaw < 0.0f ? 360.0f : 0.0f;
+        input.setCursorPosition({400 - static_cast<int>(std::lround(2.0f * yaw)), 300});
+        run.frames(0.0, 1.0 / 60.0);
+        input.setCursorPosition({400, 300});
+        run.frames(0.5, 1.0 / 60.0);
+
+        input.press('W');
+        double walked = 0.0;
+        while (walked < limit) {
+            walked += run.frames(0.0, frameTime);
+            const btVector3 at = run.position();
+            const glm::vec2 from = glm::vec2(at.x(), at.z()) - doorway.middle;
+            if (glm::dot(from, doorway.through) * side <
+                -(frameFace + gameobject::Player::radius)) {
+                input.releaseAll();
+                return walked;
+            }
+        }
+        input.releaseAll();
+        return -1.0;
+    }
+};
+
+// From anywhere before a jamb, straight or up to 30 degrees off the doorway's axis either
+// way, from the room or from the door's own cell (where the open leaf edges one side),
+// W alone takes the player through within a second of the walk straight through the
+// middle, in every turn of the door.
+TEST_F(DoorwayWalk, OffTheMiddleAndAtAnAngleThePlayerIsGuidedThrough) {
+    int walks = 0;
+    for (int orientation = 0; orientation < 4; ++orientation) {
+        data->write("levels/doorroom.lvl", doorRoomLevel(orientation, 0));
+        for (bool fromRoom : {true, false}) {
+            const std::optional<double> straight = secondsThrough({fromRoom, 0.0f, 0.0f});
+            ASSERT_TRUE(straight);
+            ASSERT_GT(*straight, 0.0);
+            for (float offset :
+                 {-1.2f, -1.0f, -0.8f, -0.6f, -0.35f, 0.35f, 0.6f, 0.8f, 1.0f, 1.2f}) {
+                for (float angle : {0.0f, 15.0f, -15.0f, 30.0f, -30.0f}) {
+                    const Approach approach{fromRoom, offset, angle};
+                    SCOPED_TRACE("door turned " + std::to_string(orientation) + ", " +
+                                 describe(approach));
+                    const std::optional<double> seconds = secondsThrough(approach);
+                    if (!seconds) {
+                        continue;
+                    }
+                    ++walks;
+                    EXPECT_GT(*seconds, 0.0) << "through at all";
+                    EXPECT_LE(*seconds, *straight + 1.0) << "straight through takes " << *straight;
+                }
+            }
+        }
+    }
+    EXPECT_GE(walks, 300);
+}
+
+// The push is turned in each physics sub-step, so the way through takes the same time at
+// any frame rate, give or take a frame.
+TEST_F(DoorwayWalk, TheGuidanceDoesNotFollowTheFrameRate) {
+    data->write("levels/doorroom.lvl", doorRoomLevel(0, 0));
+    for (const Approach& approach : {Approach{true, 0.8f, 0.0f}, Approach{true, -1.0f, -30.0f},
+                                     Approach{false, -0.6f, 0.0f}}) {
+        const std::optional<double> at60 = secondsThrough(approach);
+        ASSERT_TRUE(at60);
+        ASSERT_GT(*at60, 0.0);
+        for (double hz : {144.0, 30.0, 20.0}) {
+            SCOPED_TRACE(describe(approach) + " at " + std::to_string(hz) + " Hz");
+            const std::optional<double> seconds = secondsThrough(approach, true, 1.0 / hz);
+            ASSERT_TRUE(seconds);
+            EXPECT_NEAR(*seconds, *at60, 1.0 / hz + 1.0 / 60.0);
+        }
+    }
+}
+
+// Guided to the middle of a shut doorway, the player still stops at the leaf: a locked
+// door (tried, so it rattles) and a closed one alike, from either side.
+TEST_F(DoorwayWalk, ALockedOrClosedDoorStillStopsHim) {
+    for (int kind : {1, 0}) {
+        data->write("levels/doorroom.lvl", doorRoomLevel(0, kind));
+        for (bool fromRoom : {true, false}) {
+            for (float offset : {0.0f, 0.5f, -0.8f, 1.0f}) {
+                for (float angle : {0.0f, 30.0f, -30.0f}) {
+                    const Approach approach{fromRoom, offset, angle};
+                    SCOPED_TRACE((kind == 1 ? "locked, " : "closed, ") + describe(approach));
+                    const std::optional<double> seconds =
+                        secondsThrough(approach, kind == 1, 1.0 / 60.0, 4.0);
+                    if (seconds) {
+                        EXPECT_EQ(*seconds, -1.0);
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Pressing into the room's walls, head on or at an angle, far from the doorway or right
+// beside its frame, ends exactly where it did before doorways guided anyone.
+TEST_F(MovementGl, PressingIntoAPlainWallEndsWhereItAlwaysDid) {
+    // The room is x 10 to 22.5 and z 17.5 to 27.5; the doorway's middle is at x 16.25 in its
+    // north wall, and its frame reaches 1.25 to either side.
+    data->write("levels/doorroom.lvl", doorRoomLevel(0, 0));
+    struct Press {
+        float x, z, yaw;
+        btVector3 before;
+    };
+    for (const Press& press : {Press{12.0f, 22.0f, 90.0f, {10.249996f, 3.125f, 22.00005f}},
+                               Press{12.5f, 22.0f, 60.0f, {10.249999f, 3.125f, 18.839676f}},
+                               Press{12.5f, 19.0f, 15.0f, {12.16881f, 3.124999f, 17.749996f}},
+                               Press{21.0f, 18.5f, 345.0f, {21.201981f, 3.124999f, 17.749996f}},
+                               Press{18.25f, 19.5f, 0.0f, {18.251316f, 3.125f, 17.750151f}},
+                               Press{14.0f, 19.5f, 10.0f, {13.694103f, 3.124999f, 17.749996f}}}) {
+        SCOPED_TRACE("from " + std::to_string(press.x) + ", " + std::to_string(press.z) +
+                     " at yaw " + std::to_string(press.yaw));
+        Run run("levels\\doorroom.lvl");
+        run.placeBody(btVector3(press.x, standingHeight, press.z));
+        input.setCursorPosition({400 - static_cast<int>(std::lround(2.0f * press.yaw)), 300});
+        run.frames(0.0, 1.0 / 60.0);
+        input.setCursorPosition({400, 300});
+        run.frames(0.5, 1.0 / 60.0);
+        input.press('W');
+        run.frames(2.0, 1.0 / 60.0);
+        input.releaseAll();
+        const btVector3 after = run.position();
+        EXPECT_NEAR(after.x(), press.before.x(), 1e-4f);
+        EXPECT_NEAR(after.y(), press.before.y(), 1e-4f);
+        EXPECT_NEAR(after.z(), press.before.z(), 1e-4f);
     }
 }

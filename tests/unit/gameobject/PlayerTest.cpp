@@ -167,13 +167,13 @@ TEST_F(PlayerControls, APushIntoAWallIsTurnedAlongIt) {
     input.press('A'); // forward and left: along (-1, -1) on the ground
     player.update(1.0 / 60.0);
     const float diagonal = 75.0f / 60.0f / std::sqrt(2.0f);
-    player.tick(1.0f / 60.0f, {{1.0f, 0.0f}}); // a wall on the left
+    player.tick(1.0f / 60.0f, {{{1.0f, 0.0f}}}); // a wall on the left
     btVector3 v = player.getBody()->getLinearVelocity();
     EXPECT_NEAR(v.x(), 0.0f, 1e-6f);
     EXPECT_FLOAT_EQ(v.z(), -diagonal);
 
     player.getBody()->setLinearVelocity(btVector3(0, 0, 0));
-    player.tick(1.0f / 60.0f, {{-1.0f, 0.0f}}); // one on the right is walked away from
+    player.tick(1.0f / 60.0f, {{{-1.0f, 0.0f}}}); // one on the right is walked away from
     v = player.getBody()->getLinearVelocity();
     EXPECT_FLOAT_EQ(v.x(), -diagonal);
     EXPECT_FLOAT_EQ(v.z(), -diagonal);

@@ -92,9 +92,9 @@ WalkEnd walk(const std::string& level, int era, const Walk& how) {
         gameobject::Player player(header.playerStart, input);
         world.addRigidBody(player.getBody());
         world.installGroundContactCallback();
-        std::vector<glm::vec2> walls;
+        std::vector<Vexmor::physics::WallContact> walls;
         world.setPreTickAction([&](float step) {
-            world.collectWallNormals(player.getBody(), walls);
+            world.collectWallContacts(player.getBody(), walls);
             player.tick(step, walls);
         });
         physics::setGroundContactSeen(false);

@@ -65,7 +65,8 @@ public:
         Turned turned;
         if (auto* door = dynamic_cast<DoorBlock*>(&block)) {
             turned.drawing = door->blockTransform(door->orientation);
-            turned.bodies.push_back(door->frameBody()->get()->getWorldTransform());
+            turned.bodies.push_back(
+                door->frameBody(Vexmor::physics::Doorway{})->get()->getWorldTransform());
         } else if (auto* stair = dynamic_cast<StairBlock*>(&block)) {
             turned.drawing = stair->blockTransform(stair->orientation);
             BodyList bodies = stair->brightBodies();

@@ -8,14 +8,18 @@
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 using Vexmor::physics::BodyTag;
+using Vexmor::physics::Doorway;
 using Vexmor::physics::groundContactSeen;
 using Vexmor::physics::OwnedRigidBody;
 using Vexmor::physics::PhysicsWorld;
 using Vexmor::physics::setGroundContactSeen;
+using Vexmor::physics::WallContact;
 
 namespace {
 
@@ -132,6 +136,50 @@ TEST(GroundContact, OnlyThePlayerSetsTheFlagAndNothingClearsIt) {
     setGroundContactSeen(true);
     world.stepSimulation(frame);
     EXPECT_TRUE(groundContactSeen());
+}
+
+// Each wall the capsule leans on is reported with the way out of it, seen from the capsule
+// whichever body its manifold lists first; a doorway's body tells its doorway.
+TEST(GroundContact, WallContactsTellADoorwayFromAPlainWall) {
+    for (AddedFirst first : {AddedFirst::slab, AddedFirst::mover}) {
+        btCapsuleShape capsuleShape(0.25f, 0.75f);
+        btBoxShape eastShape(btVector3(0.5f, 2.0f, 2.0f));
+        btBoxShape northShape(btVector3(2.0f, 2.0f, 0.5f));
+        const Doorway doorway{{0.0f, -0.75f}, {0.0f, 1.0f}};
+        OwnedRigidBody mover(1.0f, &capsuleShape, at({0.0f, 0.0f, 0.0f}), tagged(BodyTag::player));
+        OwnedRigidBody plain(0.0f, &eastShape, at({0.74f, 0.0f, 0.0f}));
+        OwnedRigidBody doorFrame(0.0f, &northShape, at({0.0f, 0.0f, -0.74f}),
+                                 std::make_unique<BodyTag>(BodyTag{BodyTag::doorway, &doorway}));
+        PhysicsWorld world;
+        if (first == AddedFirst::mover) {
+            world.addRigidBody(mover.get());
+        }
+        world.addRigidBody(plain.get());
+        world.addRigidBody(doorFrame.get());
+        if (first == AddedFirst::slab) {
+            world.addRigidBody(mover.get());
+        }
+        mover.get()->setGravity(btVector3(0.0f, 0.0f, 0.0f));
+        world.stepSimulation(frame);
+
+        std::vector<WallContact> walls{{{9.0f, 9.0f}}};
+        world.collectWallContacts(mover.get(), walls);
+        ASSERT_FALSE(walls.empty());
+        for (const WallContact& wall : walls) {
+            if (wall.doorway == nullptr) {
+                EXPECT_NEAR(wall.out.x, -1.0f, 1e-3f);
+                EXPECT_NEAR(wall.out.y, 0.0f, 1e-3f);
+            } else {
+                EXPECT_EQ(wall.doorway, &doorway);
+                EXPECT_NEAR(wall.out.x, 0.0f, 1e-3f);
+                EXPECT_NEAR(wall.out.y, 1.0f, 1e-3f);
+            }
+        }
+        EXPECT_TRUE(std::any_of(walls.begin(), walls.end(),
+                                [](const WallContact& wall) { return wall.doorway == nullptr; }));
+        EXPECT_TRUE(std::any_of(walls.begin(), walls.end(),
+                                [](const WallContact& wall) { return wall.doorway != nullptr; }));
+    }
 }
 
 TEST(OwnedRigidBody, CountsTheBodiesAliveAcrossWorlds) {
