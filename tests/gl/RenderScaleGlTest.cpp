@@ -3,6 +3,7 @@
 #include "Soak.h"
 #include "common/CoutCapture.h"
 
+#include "app/GpuFrameTimer.h"
 #include "platform/ActiveInput.h"
 #include "platform/ScriptedInput.h"
 
@@ -128,4 +129,19 @@ TEST_F(RenderScaleGl, TheFastLookDiffersOnlyAtShadowEdgesAndKeepsTheFog) {
     EXPECT_LT(compare(fullFog, fastFog).changedShare, 0.03);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     platform::setActiveInput(nullptr);
+}
+
+TEST_F(RenderScaleGl, TheCardsFrameTimeArrivesAFewFramesLaterWithoutStallingAFrame) {
+    app::GpuFrameTimer timer;
+    EXPECT_EQ(timer.latestSeconds(), 0.0);
+    for (int frame = 0; frame < 8; ++frame) {
+        timer.begin();
+        glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        timer.end();
+        glFinish();
+    }
+    EXPECT_GT(timer.latestSeconds(), 0.0);
+    EXPECT_LT(timer.latestSeconds(), 1.0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include "app/RenderSettings.h"
 #include "engine/ModelLibrary.h"
 #include "engine/ShaderLibrary.h"
 #include "physics/CollisionShapeLibrary.h"
@@ -34,7 +35,7 @@ void walk(int frame, platform::ScriptedInput& input) {
     }
 }
 
-bool BenchWindow::open(bool visible, int samples) {
+bool BenchWindow::open(bool visible, int samples, glm::ivec2 size) {
     // The window takes its format from the environment, as the tests and screenshots do.
     if (samples >= 0) {
         setenv("VEXMOR_SAMPLES", std::to_string(samples).c_str(), 1);
@@ -45,6 +46,8 @@ bool BenchWindow::open(bool visible, int samples) {
     }
     platform::Window::Settings settings;
     settings.visible = visible;
+    settings.width = size.x;
+    settings.height = size.y;
     if (!window.open(settings)) {
         std::cerr << "Can't open an OpenGL 3.3 core window" << std::endl;
         return false;
@@ -56,6 +59,11 @@ bool BenchWindow::open(bool visible, int samples) {
     }
     // The same stray error the game reads away after glewInit.
     glGetError();
+    // As the frame loop does each frame.
+    const glm::ivec2 framebuffer = window.framebufferSize();
+    app::renderSettings().framebufferWidth = framebuffer.x;
+    app::renderSettings().framebufferHeight = framebuffer.y;
+    glViewport(0, 0, framebuffer.x, framebuffer.y);
     return true;
 }
 

@@ -30,8 +30,8 @@ public:
     void nextLevel() override {}
 };
 
-// The game's 1024 x 768 window with its OpenGL 3.3 core context, made current and with
-// GLEW set up as the game does it.
+// The game's window (1024 x 768 unless told) with its OpenGL 3.3 core context, made current
+// and with GLEW set up as the game does it; the render settings follow its framebuffer.
 class BenchWindow {
 public:
     BenchWindow() = default;
@@ -40,7 +40,8 @@ public:
     // False, with the reason on standard error, when there is no display or no context.
     // Hidden unless `visible`; `samples` 0 or 4 names the window format, -1 leaves it to the
     // game's own choice.
-    bool open(bool visible = false, int samples = -1);
+    bool open(bool visible = false, int samples = -1,
+              glm::ivec2 size = {platform::startWidth, platform::startHeight});
     // Releases the libraries' GL objects, sounds and shapes while the context still exists,
     // then the window.
     ~BenchWindow();

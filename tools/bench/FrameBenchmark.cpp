@@ -1,14 +1,26 @@
 // Plays every level of the campaign for 600 frames with a scripted walk (forward, turning,
 // one era switch), each frame handed a fixed 1/60 s, and reports the median and the 99th
-// percentile of the CPU time of the level's update and of its render (finished with
-// glFinish, so the rasteriser's work is counted), with view-frustum culling on and off, in
-// the window without multisampling and in the one with 4 samples, each beside the floor of
-// an empty frame (clear and swap) of that format.
+// percentile of the time from one swap to the next and of the level's render (finished
+// with glFinish, so the rasteriser's work is counted), with culling on, in the looks a
+// player gets:
+//
+//   auto  no multisampling, the fast look, the render scale following the frame time
+//         against the software budget (33 ms), as the game runs on a software rasteriser;
+//   full  no multisampling, the full look at scale 1 (the software format before the scale);
+//   4x    4 samples per pixel, the full look at scale 1 (graphics hardware's format).
+//
+// Each look is measured beside two floors: the empty frame (clear and swap) and the level's
+// own geometry, the same views drawn at the same size by a build of the level shader that
+// writes a constant colour.
+//
+// vexmor-bench-frames [--look auto|full|4x ...] [--size WIDTHxHEIGHT] [benchmark options]
 
 #include "BenchSupport.h"
 #include "common/CoutCapture.h"
 
+#include "app/RenderScaleController.h"
 #include "app/RenderSettings.h"
+#include "engine/ShaderLibrary.h"
 #include "platform/ActiveInput.h"
 #include "platform/ScriptedInput.h"
 #include "screen/LevelList.h"
@@ -17,10 +29,15 @@
 #include <GL/glew.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,13 +47,31 @@ using namespace Vexmor;
 
 namespace {
 
+struct Look {
+    std::string name;
+    int samples = 0;
+    bool fast = false;
+    bool automaticScale = false;
+};
+
+const std::vector<Look>& looks() {
+    static const std::vector<Look> all = {
+        {"auto", 0, true, true}, {"full", 0, false, false}, {"4x", 4, false, false}};
+    return all;
+}
+
+constexpr double softwareBudget = 1.0 / 30.0;
+// Every this many frames outside the switch the view is drawn once more with the constant
+// colour, for the geometry floor.
+constexpr int floorSpacing = 10;
+
 // The floor under every frame of a format: clearing the window and swapping, nothing drawn.
-struct Floor {
+struct EmptyFloor {
     double renderP50 = 0.0;
     double frameP50 = 0.0;
 };
 
-Floor emptyFrames(platform::Window& window) {
+EmptyFloor emptyFrames(platform::Window& window) {
     std::vector<double> renders;
     std::vector<double> frames;
     for (int frame = 0; frame < bench::walkFrames; ++frame) {
@@ -52,16 +87,70 @@ Floor emptyFrames(platform::Window& window) {
     return {bench::percentile(renders, 0.5), bench::percentile(frames, 0.5)};
 }
 
-void playLevel(benchmark::State& state, platform::Window* window, const std::string& levelFile,
-               bool culling, Floor floor) {
-    app::renderSettings() = app::RenderSettings{};
-    app::renderSettings().viewFrustumCulling = culling;
-    std::vector<double> updates;
+// The level shader's vertex stage with a fragment stage that writes one colour: what the
+// level's geometry costs with nothing shaded.
+class ConstantColour {
+public:
+    ConstantColour() {
+        file = std::filesystem::temp_directory_path() /
+               ("vexmor-constant-" + std::to_string(getpid()) + ".frag");
+        std::ofstream(file) << "#version 330 core\nout vec4 fragColor;\n"
+                               "void main() { fragColor = vec4(0.5, 0.5, 0.5, 1.0); }\n";
+    }
+    ~ConstantColour() {
+        program.reset();
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+    }
+    ConstantColour(const ConstantColour&) = delete;
+    ConstantColour& operator=(const ConstantColour&) = delete;
+
+    // Draws the level's view with the constant colour in place of its fog-free program.
+    double timeRender(screen::LevelManager& level) {
+        engine::ShaderLibrary& library = engine::ShaderLibrary::getInstance();
+        if (!program) {
+            const std::vector<engine::UniformSpec>& uniforms =
+                *library.materialShadowTextureFoglessProgram->uniformSpecs;
+            program = engine::ShaderLibrary::loadProgram(
+                "shader\\MaterialShadowTextureShader.vert", file.string(), GL_VERTEX_SHADER,
+                GL_FRAGMENT_SHADER, uniforms.data(), static_cast<int>(uniforms.size()));
+        }
+        std::swap(library.materialShadowTextureFoglessProgram, program);
+        const auto start = std::chrono::steady_clock::now();
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        level.render();
+        glFinish();
+        const double milliseconds = bench::millisecondsSince(start);
+        std::swap(library.materialShadowTextureFoglessProgram, program);
+        return milliseconds;
+    }
+
+private:
+    std::filesystem::path file;
+    std::unique_ptr<engine::ShaderProgram> program;
+};
+
+struct Run {
+    platform::Window* window = nullptr;
+    const Look* look = nullptr;
+    EmptyFloor empty;
+    ConstantColour* constant = nullptr;
+    // One for the whole campaign, as the game keeps one from level to level.
+    app::RenderScaleController* scale = nullptr;
+};
+
+void playLevel(benchmark::State& state, const Run& run, const std::string& levelFile) {
+    app::RenderSettings& settings = app::renderSettings();
+    const glm::ivec2 size = run.window->framebufferSize();
+    settings = app::RenderSettings{};
+    settings.framebufferWidth = size.x;
+    settings.framebufferHeight = size.y;
+    settings.fastLook = run.look->fast;
     std::vector<double> renders;
-    // Render times apart from and during the era switch, whose fog costs the most.
-    std::vector<double> quietRenders;
-    std::vector<double> switchRenders;
     std::vector<double> frames;
+    std::vector<double> floors;
+    std::vector<double> scales;
     double initMilliseconds = 0.0;
     bool glError = false;
 
@@ -80,18 +169,23 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
         glFinish();
         initMilliseconds = bench::millisecondsSince(initStart);
 
-        updates.clear();
         renders.clear();
-        quietRenders.clear();
-        switchRenders.clear();
         frames.clear();
+        floors.clear();
+        scales.clear();
+        bool held = true;
         for (int frame = 0; frame < bench::walkFrames; ++frame) {
             const auto frameStart = std::chrono::steady_clock::now();
-            window->swapBuffers();
+            run.window->swapBuffers();
+            // As the frame loop does: the last frame's time sets this frame's scale.
+            if (run.scale != nullptr) {
+                if (!frames.empty()) {
+                    run.scale->addFrame(frames.back() / 1000.0, held);
+                }
+                settings.renderScale = run.scale->getScale();
+            }
             bench::walk(frame, input);
-            const auto updateStart = std::chrono::steady_clock::now();
             level.update(bench::walkFrameSeconds);
-            updates.push_back(bench::millisecondsSince(updateStart));
 
             const auto renderStart = std::chrono::steady_clock::now();
             glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -99,11 +193,14 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
             level.render();
             glFinish();
             renders.push_back(bench::millisecondsSince(renderStart));
-            const bool switching =
-                frame >= bench::switchFrame && frame < bench::switchFrame + bench::switchFrames;
-            (switching ? switchRenders : quietRenders).push_back(renders.back());
             frames.push_back(bench::millisecondsSince(frameStart));
+            scales.push_back(settings.renderScale);
+            held = frame == 0 || level.holdsRenderScale();
             glError = glError || glGetError() != GL_NO_ERROR;
+            // Outside the frame's own time, so the controller does not see it.
+            if (frame % floorSpacing == 0 && !level.holdsRenderScale()) {
+                floors.push_back(run.constant->timeRender(level));
+            }
         }
         level.close();
         platform::setActiveInput(nullptr);
@@ -114,29 +211,23 @@ void playLevel(benchmark::State& state, platform::Window* window, const std::str
     }
     const double renderP50 = bench::percentile(renders, 0.5);
     const double frameP50 = bench::percentile(frames, 0.5);
+    const double frameP99 = bench::percentile(frames, 0.99);
     state.counters["init_ms"] = initMilliseconds;
-    state.counters["update_p50_ms"] = bench::percentile(updates, 0.5);
-    state.counters["update_p99_ms"] = bench::percentile(updates, 0.99);
     state.counters["render_p50_ms"] = renderP50;
     state.counters["render_p99_ms"] = bench::percentile(renders, 0.99);
-    state.counters["render_p50_x_floor"] = renderP50 / floor.renderP50;
-    state.counters["quiet_render_p50_ms"] = bench::percentile(quietRenders, 0.5);
-    state.counters["switch_render_p50_ms"] = bench::percentile(switchRenders, 0.5);
     state.counters["frame_p50_ms"] = frameP50;
-    state.counters["frame_p99_ms"] = bench::percentile(frames, 0.99);
-    state.counters["frame_p50_x_floor"] = frameP50 / floor.frameP50;
-    // The first frame counts the swap into a window the level has not drawn yet, so the
-    // level's own first frame is the render.
-    state.counters["first_render_ms"] = renders.front();
+    state.counters["frame_p99_ms"] = frameP99;
+    state.counters["frame_p99_x_p50"] = frameP99 / frameP50;
+    state.counters["frame_max_ms"] = *std::max_element(frames.begin(), frames.end());
+    state.counters["render_p50_x_empty"] = renderP50 / run.empty.renderP50;
+    state.counters["render_p50_x_geometry"] = renderP50 / bench::percentile(floors, 0.5);
+    state.counters["scale_mean"] =
+        std::accumulate(scales.begin(), scales.end(), 0.0) / double(scales.size());
+    state.counters["scale_min"] = *std::min_element(scales.begin(), scales.end());
     state.counters["first_render_x_p50"] = renders.front() / renderP50;
-    state.counters["first_frame_x_p50"] = frames.front() / frameP50;
-    // The walk turns slowly on the spot first, so the next frames show nearly the same view:
-    // beside them a stall shows even where the opening view costs more than the median.
-    const std::vector<double> next(renders.begin() + 1, renders.begin() + 6);
-    state.counters["first_render_x_next5"] = renders.front() / bench::percentile(next, 0.5);
 }
 
-void printMachine() {
+void printMachine(const Look& look) {
     const auto text = [](GLenum name) {
         const GLubyte* value = glGetString(name);
         return value != nullptr ? reinterpret_cast<const char*>(value) : "?";
@@ -144,55 +235,89 @@ void printMachine() {
     GLint samples = 0;
     glGetIntegerv(GL_SAMPLES, &samples);
     std::cerr << "Renderer: " << text(GL_RENDERER) << ", OpenGL " << text(GL_VERSION) << ", "
-              << samples << " samples per pixel" << std::endl;
+              << samples << " samples per pixel, look " << look.name << std::endl;
 }
 
-// Takes "--samples 0" or "--samples 4" out of the arguments; without it both formats run.
-std::vector<int> takeSampleFormats(int& argc, char** argv) {
-    std::vector<int> formats;
+struct Arguments {
+    std::vector<const Look*> looks;
+    glm::ivec2 size{platform::startWidth, platform::startHeight};
+};
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << problem
+              << "\nusage: vexmor-bench-frames [--look auto|full|4x ...] "
+                 "[--size WIDTHxHEIGHT] [benchmark options]"
+              << std::endl;
+    std::exit(EXIT_FAILURE);
+}
+
+// Takes the tool's own options out of the arguments, leaving the benchmark library's.
+Arguments takeArguments(int& argc, char** argv) {
+    Arguments arguments;
     int kept = 1;
     for (int index = 1; index < argc; ++index) {
         const std::string argument = argv[index];
-        if (argument == "--samples" && index + 1 < argc) {
-            const std::string value = argv[++index];
-            if (value != "0" && value != "4") {
-                std::cerr << "--samples takes 0 or 4, not '" << value << "'" << std::endl;
-                std::exit(EXIT_FAILURE);
+        if (argument == "--look" || argument == "--size") {
+            if (index + 1 >= argc) {
+                usage(argument + " needs a value");
             }
-            formats.push_back(std::stoi(value));
+            const std::string value = argv[++index];
+            if (argument == "--look") {
+                const auto found =
+                    std::find_if(looks().begin(), looks().end(),
+                                 [&value](const Look& look) { return look.name == value; });
+                if (found == looks().end()) {
+                    usage("--look takes auto, full or 4x, not '" + value + "'");
+                }
+                arguments.looks.push_back(&*found);
+            } else if (std::sscanf(value.c_str(), "%dx%d", &arguments.size.x, &arguments.size.y) !=
+                           2 ||
+                       arguments.size.x < 64 || arguments.size.y < 64) {
+                usage("--size takes WIDTHxHEIGHT, not '" + value + "'");
+            }
             continue;
         }
         argv[kept++] = argv[index];
     }
     argc = kept;
-    return formats.empty() ? std::vector<int>{0, 4} : formats;
+    if (arguments.looks.empty()) {
+        arguments.looks = {&looks()[0], &looks()[1]};
+    }
+    return arguments;
 }
 
-// Every level in one window format: the window is made anew, as the game makes it.
-bool runFormat(int samples) {
+// Every level in one look: the window is made anew, as the game makes it.
+bool runLook(const Look& look, glm::ivec2 size) {
     bench::BenchWindow window;
     // Visible, so that the swap copies the frame to the screen as it does for a player.
-    if (!window.open(true, samples)) {
+    if (!window.open(true, look.samples, size)) {
         return false;
     }
-    printMachine();
+    printMachine(look);
     const bench::WorkingDirectory inside(bench::shippedData());
-    const Floor floor = emptyFrames(window.get());
-    std::cerr << "Empty frame, " << samples << " samples: clear " << floor.renderP50
-              << " ms, with the swap " << floor.frameP50 << " ms (p50)" << std::endl;
+    Run run;
+    run.window = &window.get();
+    run.look = &look;
+    run.empty = emptyFrames(window.get());
+    ConstantColour constant;
+    run.constant = &constant;
+    std::optional<app::RenderScaleController> scale;
+    if (look.automaticScale) {
+        scale.emplace(softwareBudget, 0.75f);
+        run.scale = &*scale;
+    }
+    const glm::ivec2 framebuffer = window.get().framebufferSize();
+    std::cerr << "Empty frame at " << framebuffer.x << " x " << framebuffer.y << ": clear "
+              << run.empty.renderP50 << " ms, with the swap " << run.empty.frameP50 << " ms (p50)"
+              << std::endl;
 
     std::ifstream list("levels/levels.ini");
-    const std::string format = "frames/" + std::to_string(samples) + "x/";
     for (const std::string& levelFile : screen::LevelList::parse(list)) {
         const std::string name = levelFile.substr(levelFile.find('\\') + 1);
-        for (const bool culling : {true, false}) {
-            const std::string label =
-                format + name.substr(0, name.rfind('.')) + (culling ? "/culled" : "/unculled");
-            benchmark::RegisterBenchmark(label.c_str(), playLevel, &window.get(), levelFile,
-                                         culling, floor)
-                ->Iterations(1)
-                ->Unit(benchmark::kMillisecond);
-        }
+        const std::string label = "frames/" + look.name + "/" + name.substr(0, name.rfind('.'));
+        benchmark::RegisterBenchmark(label.c_str(), playLevel, run, levelFile)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
     }
     benchmark::RunSpecifiedBenchmarks();
     return true;
@@ -201,15 +326,15 @@ bool runFormat(int samples) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<int> formats = takeSampleFormats(argc, argv);
+    const Arguments arguments = takeArguments(argc, argv);
     benchmark::Initialize(&argc, argv);
-    // Each format runs in a process of its own: the benchmark library runs its list once
-    // per process, and each format needs a window, libraries and models of its own.
-    for (const int samples : formats) {
+    // Each look runs in a process of its own: the benchmark library runs its list once per
+    // process, and each look needs a window, programs and models of its own.
+    for (const Look* look : arguments.looks) {
         std::cout.flush();
         const pid_t child = fork();
         if (child == 0) {
-            const bool ran = runFormat(samples);
+            const bool ran = runLook(*look, arguments.size);
             benchmark::Shutdown();
             std::cout.flush();
             std::_Exit(ran ? EXIT_SUCCESS : EXIT_FAILURE);

@@ -10,6 +10,8 @@
 # SCREENSHOT_DIR puts the images somewhere else (to compare before and after a change);
 # FIRST_SHOT_DELAY is how many seconds the level runs before its first view is taken
 # (the player settles on the floor, and whatever the level shows at its start is gone).
+# The pictures show the full look at full resolution unless VEXMOR_LOOK or
+# VEXMOR_RENDER_SCALE say otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 game="$root/build/vexmor"
@@ -65,8 +67,10 @@ levels "$@" | while read -r level; do
     work=$(mktemp -d)
     cp -r "$root/data/." "$work/"
     printf '%s\n' "$level" > "$work/levels/levels.ini"
-    # The designed look, with smooth edges, whatever the renderer here.
-    (cd "$work" && VEXMOR_SAMPLES=4 "$game" </dev/null >"$work/console.txt" 2>&1) &
+    # The designed look, with smooth edges, at full resolution, whatever the renderer here;
+    # VEXMOR_LOOK and VEXMOR_RENDER_SCALE may ask for another.
+    (cd "$work" && VEXMOR_SAMPLES=4 VEXMOR_LOOK="${VEXMOR_LOOK:-full}" \
+        VEXMOR_RENDER_SCALE="${VEXMOR_RENDER_SCALE:-1}" "$game" </dev/null >"$work/console.txt" 2>&1) &
     pid=$!
     wait_for "$work/console.txt" "First render..."
     sleep "$first_shot_delay"
