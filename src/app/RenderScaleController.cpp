@@ -20,7 +20,7 @@ RenderScaleController::RenderScaleController(double budgetSeconds, float startSc
 void RenderScaleController::restartWindow() {
     counted = 0;
     sum = 0.0;
-    allUnderRaiseMark = true;
+    slowest = 0.0;
 }
 
 void RenderScaleController::addFrame(double seconds, bool held) {
@@ -30,7 +30,7 @@ void RenderScaleController::addFrame(double seconds, bool held) {
     }
     ++counted;
     sum += seconds;
-    allUnderRaiseMark = allUnderRaiseMark && seconds < raiseBelow * budget;
+    slowest = std::max(slowest, seconds);
     if (counted < windowFrames) {
         return;
     }
@@ -38,7 +38,7 @@ void RenderScaleController::addFrame(double seconds, bool held) {
     float next = scale;
     if (average > lowerAbove * budget) {
         next = onGrid(std::max(minimum, scale - stepDown));
-    } else if (allUnderRaiseMark) {
+    } else if (average < raiseBelow * budget && slowest <= lowerAbove * budget) {
         next = onGrid(std::min(maximum, scale + stepUp));
     }
     scale = next;

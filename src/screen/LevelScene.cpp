@@ -7,6 +7,7 @@
 #include "engine/framebuffer/DepthbufferManager.h"
 #include "gameobject/Interactable.h"
 #include "gameobject/Player.h"
+#include "gameobject/WallPanel.h"
 #include "physics/GroundContact.h"
 #include "physics/PhysicsWorld.h"
 #include "platform/ActiveInput.h"
@@ -29,6 +30,14 @@
 
 namespace Vexmor::screen {
 
+namespace {
+
+bool castsShadow(const engine::GameObject* object) {
+    return dynamic_cast<const gameobject::WallPanel*>(object) == nullptr;
+}
+
+} // namespace
+
 LevelScene::LevelScene() : projection(frustum.projection()) {}
 
 // The members would go in reverse order of declaration, the bodies before the worlds that
@@ -50,10 +59,11 @@ void LevelScene::createShadowMap() {
 }
 
 void LevelScene::resetGround() {
-    brightCullingScene = std::make_unique<CullingScene>();
-    darkCullingScene = std::make_unique<CullingScene>();
-    brightCullingScene->setFrustum(frustum);
-    darkCullingScene->setFrustum(frustum);
+    for (std::unique_ptr<CullingScene>* scene :
+         {&brightCullingScene, &darkCullingScene, &brightCasters, &darkCasters}) {
+        *scene = std::make_unique<CullingScene>();
+        (*scene)->setFrustum(frustum);
+    }
     groundSampleTimer = 0.1;
     onGround = false;
     physics::setGroundContactSeen(false);
@@ -96,9 +106,15 @@ void LevelScene::createWorldsAndPlayer() {
 void LevelScene::fillCullingScenes() {
     for (const auto& object : darkObjects) {
         darkCullingScene->add(object.get());
+        if (castsShadow(object.get())) {
+            darkCasters->add(object.get());
+        }
     }
     for (const auto& object : brightObjects) {
         brightCullingScene->add(object.get());
+        if (castsShadow(object.get())) {
+            brightCasters->add(object.get());
+        }
     }
 }
 
@@ -179,7 +195,8 @@ void LevelScene::followFramebuffer() {
     }
     frustum = ViewFrustum(aspect);
     projection = frustum.projection();
-    for (CullingScene* scene : {brightCullingScene.get(), darkCullingScene.get()}) {
+    for (CullingScene* scene : {brightCullingScene.get(), darkCullingScene.get(),
+                                brightCasters.get(), darkCasters.get()}) {
         if (scene != nullptr) {
             scene->setFrustum(frustum);
         }
@@ -215,8 +232,8 @@ void LevelScene::warmUp() {
     warmUpObjects = nullptr;
 }
 
-void LevelScene::drawScene(bool bright, engine::RenderContext& context,
-                           const CellVisibility* cells) {
+void LevelScene::drawScene(bool bright, engine::RenderContext& context, const CellVisibility* cells,
+                           bool castersOnly) {
     if (warmUpObjects != nullptr) {
         for (engine::GameObject* object : *warmUpObjects) {
             object->render(context);
@@ -224,11 +241,15 @@ void LevelScene::drawScene(bool bright, engine::RenderContext& context,
         return;
     }
     if (app::renderSettings().viewFrustumCulling) {
-        (bright ? brightCullingScene : darkCullingScene)->draw(context, cells);
+        if (castersOnly) {
+            (bright ? brightCasters : darkCasters)->draw(context, cells);
+        } else {
+            (bright ? brightCullingScene : darkCullingScene)->draw(context, cells);
+        }
         return;
     }
     for (const auto& object : getObjects(bright)) {
-        if (object) {
+        if (object && (!castersOnly || castsShadow(object.get()))) {
             object->render(context);
         }
     }
@@ -246,7 +267,7 @@ void LevelScene::shadowPass(bool bright, const glm::mat4& lightView) {
     shadowContext.set("inverseViewTransform", glm::value_ptr(inverseLightView));
     shadowContext.set("cameraTransform", glm::value_ptr(lightCamera));
     shadowContext.programOverride = engine::ShaderLibrary::getInstance().depthTestProgram.get();
-    drawScene(bright, shadowContext);
+    drawScene(bright, shadowContext, nullptr, app::renderSettings().fastLook);
 
     depthBuffer->unbind();
     bindMainTarget();
@@ -321,6 +342,8 @@ void LevelScene::close() {
     darkWorld.reset();
     brightCullingScene.reset();
     darkCullingScene.reset();
+    brightCasters.reset();
+    darkCasters.reset();
     cellVisibility.reset();
     darkObjects.clear();
     brightObjects.clear();

@@ -94,7 +94,7 @@ private:
     // Through the culling scenes when culling is on, then also leaving out what the
     // camera cannot see into when `cells` is given.
     void drawScene(bool bright, engine::RenderContext& context,
-                   const CellVisibility* cells = nullptr);
+                   const CellVisibility* cells = nullptr, bool castersOnly = false);
     void shadowPass(bool bright, const glm::mat4& lightView);
     // The main pass goes into the scaled target, or straight into the window.
     void bindMainTarget();
@@ -113,6 +113,11 @@ private:
     int windowSamples = 0;
     bool throughTarget = false;
     std::unique_ptr<CullingScene> darkCullingScene;
+    // What can cast a shadow a player sees: everything but the wall panels. The lamp rides
+    // just above the eye, so walls hardly shade walls; the fast look leaves them out of the
+    // shadow map.
+    std::unique_ptr<CullingScene> brightCasters;
+    std::unique_ptr<CullingScene> darkCasters;
     // Which cells the camera sees into, looked for again every main pass.
     std::unique_ptr<CellVisibility> cellVisibility;
     levelloader::LevelData levelData;
