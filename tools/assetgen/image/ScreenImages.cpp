@@ -253,11 +253,12 @@ Image helpScreen() {
         {"F4", "TEXTURE FILTER"},
         {"F5", "MIPMAPS"},
         {"F8", "VIEW-FRUSTUM CULLING"},
+        {"F11", "FULL SCREEN ON / OFF"},
         {"F12", "SCREENSHOT"},
         {"ESC", "QUIT"},
     };
     constexpr int top = 300;
-    constexpr int spacing = 36;
+    constexpr int spacing = 34;
     constexpr int keyRight = 330;
     constexpr int descriptionLeft = 372;
     const int rows = static_cast<int>(std::size(controls));
