@@ -113,17 +113,9 @@ TEST_F(FogGl, OutsideASwitchTheShaderWithoutFogDrawsWhatTheFullShaderDrawsWithNo
     CoutCapture quiet;
     level.init();
     level.update(1.0 / 60.0);
-    const auto draw = [&level](float fogDistance) {
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        level.getScene().render(false, fogDistance, 3.0f);
-        std::vector<unsigned char> pixels(width * height * 3);
-        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    };
-    const auto withoutFog = draw(-1.0f);
+    const auto withoutFog = renderScene(level, -1.0f);
     // With the front beyond the far plane the full shader adds no fog at all.
-    const auto frontFarAway = draw(1000.0f);
+    const auto frontFarAway = renderScene(level, 1000.0f);
     int largest = 0;
     for (std::size_t i = 0; i < withoutFog.size(); ++i) {
         largest = std::max(largest, std::abs(int(withoutFog[i]) - int(frontFarAway[i])));

@@ -103,15 +103,7 @@ TEST_F(RenderScaleGl, TheFastLookDiffersOnlyAtShadowEdgesAndKeepsTheFog) {
         CoutCapture quiet;
         level.init();
         level.update(1.0 / 60.0);
-        std::pair<std::vector<unsigned char>, std::vector<unsigned char>> frames;
-        for (const float fogDistance : {-1.0f, 4.0f}) {
-            glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-            level.getScene().render(false, fogDistance, 3.0f);
-            std::vector<unsigned char> pixels(width * height * 3);
-            glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-            (fogDistance < 0.0f ? frames.first : frames.second) = std::move(pixels);
-        }
+        const auto frames = std::pair(renderScene(level, -1.0f), renderScene(level, 4.0f));
         level.close();
         // The look is built into the programs, and the models keep the programs they got.
         engine::ModelLibrary::destroyInstance();

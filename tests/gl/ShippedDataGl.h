@@ -54,5 +54,16 @@ protected:
         return pixels;
     }
 
+    // The dark era's passes alone, with the fog front at `fogDistance` (-1 for none).
+    static std::vector<unsigned char> renderScene(Vexmor::screen::LevelManager& level,
+                                                  float fogDistance) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        level.getScene().render(false, fogDistance, 3.0f);
+        std::vector<unsigned char> pixels(width * height * 3);
+        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
     std::unique_ptr<GlDataDirectory> data;
 };
