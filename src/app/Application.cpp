@@ -36,6 +36,7 @@ int Application::run() {
         // A software rasteriser never waits for the display: its frames are timed as they
         // come, against a budget that keeps them smooth.
         constexpr double softwareBudget = 1.0 / 30.0;
+        const bool software = renderChoice->software();
         loop.holdFrameBudget(software ? softwareBudget : window.refreshInterval(),
                              renderChoice->startScale(), !software);
     }
@@ -96,7 +97,7 @@ void Application::chooseLook() {
     const platform::RendererKind kind = platform::SampleChoice::kindOf(glString(GL_RENDERER));
     renderChoice.emplace(std::getenv("VEXMOR_LOOK"), std::getenv("VEXMOR_RENDER_SCALE"), kind);
     std::cout << renderChoice->warnings();
-    if (kind == platform::RendererKind::Software) {
+    if (renderChoice->software()) {
         std::cout << "[INFO] Software rasteriser: "
                   << (window.getSamples() == 0 ? "multisampling off" : "multisampling on") << ", "
                   << renderChoice->description() << std::endl;
@@ -104,7 +105,6 @@ void Application::chooseLook() {
     RenderSettings& settings = renderSettings();
     settings.fastLook = renderChoice->fastLook();
     settings.renderScale = renderChoice->startScale();
-    software = kind == platform::RendererKind::Software;
 }
 
 void Application::printDriverBlock() {

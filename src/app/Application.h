@@ -24,7 +24,6 @@ private:
 
     platform::Window window;
     std::optional<RenderChoice> renderChoice;
-    bool software = false;
 };
 
 } // namespace Vexmor::app

@@ -21,6 +21,7 @@ public:
     RenderChoice(const char* lookText, const char* scaleText, platform::RendererKind kind);
 
     bool fastLook() const { return fast; }
+    bool software() const { return kind == platform::RendererKind::Software; }
     // Empty when the scale follows the frame time.
     std::optional<float> fixedScale() const { return fixed; }
     float startScale() const;

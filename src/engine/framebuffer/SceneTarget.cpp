@@ -8,7 +8,6 @@
 
 #include <GL/glew.h>
 #include <glm/common.hpp>
-#include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cmath>
@@ -89,19 +88,18 @@ void SceneTarget::present(glm::ivec2 windowSize) {
         ModelLibrary& models = ModelLibrary::getInstance();
         models.defaultProgram = ShaderLibrary::getInstance().guiProgram.get();
         quad = models.getModel("models\\gui_plane.obj");
-        // The unit quad doubled covers clip space, so the window.
-        fullWindow = glm::scale(glm::mat4(1.0f), glm::vec3(2.0f, 2.0f, 1.0f));
+        program = ShaderLibrary::getInstance().simpleTextureProgram->handle;
+        transformLocation = glGetUniformLocation(program, "transform");
+        textureLocation = glGetUniformLocation(program, "colorTexture");
     }
     if (quad == nullptr) {
         return;
     }
     // The texture as it is, unlit and unblended, over everything.
-    const ShaderProgram& program = *ShaderLibrary::getInstance().simpleTextureProgram;
     glDisable(GL_DEPTH_TEST);
-    glUseProgram(program.handle);
-    glUniformMatrix4fv(glGetUniformLocation(program.handle, "transform"), 1, GL_FALSE,
-                       glm::value_ptr(fullWindow));
-    glUniform1i(glGetUniformLocation(program.handle, "colorTexture"), 0);
+    glUseProgram(program);
+    glUniformMatrix4fv(transformLocation, 1, GL_FALSE, glm::value_ptr(fullWindow));
+    glUniform1i(textureLocation, 0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, colour.get());
     glBindVertexArray(quad->vertexArray.get());

@@ -6,6 +6,8 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 
+#include <cstdint>
+
 namespace Vexmor::engine {
 class Model;
 }
@@ -50,8 +52,14 @@ private:
     GlRenderbuffer multisampledColour;
     GlRenderbuffer multisampledDepth;
 
+    // The screen quad and the simple texture program that draw the target over the window.
     Model* quad = nullptr;
-    glm::mat4 fullWindow{1.0f};
+    std::uint32_t program = 0;
+    int transformLocation = -1;
+    int textureLocation = -1;
+    // The unit quad doubled covers clip space, so the window.
+    const glm::mat4 fullWindow{2.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 0.0f, 0.0f,
+                               0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f};
     RenderContext quadContext;
 };
 
