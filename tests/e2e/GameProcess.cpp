@@ -44,7 +44,11 @@ void GameProcess::setEnvironment(const std::string& name, const std::string& val
 }
 
 void GameProcess::start() {
-    display = XOpenDisplay(nullptr);
+    // A virtual server may be resetting after the previous test's last client left.
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while ((display = XOpenDisplay(nullptr)) == nullptr && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
     if (display == nullptr) {
         throw std::runtime_error("no X display for the end-to-end test");
     }
