@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/CommandLine.h"
 #include "app/FrameLoop.h"
 #include "app/RenderSettings.h"
 #include "platform/Console.h"
@@ -27,11 +28,19 @@ const char* glString(GLenum name) {
 
 } // namespace
 
-int Application::run() {
+int Application::run(const std::vector<std::string>& arguments) {
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    if (commandLine.usageError) {
+        std::cerr << *commandLine.usageError << std::endl;
+        return static_cast<int>(platform::ExitStatus::Usage);
+    }
     if (!initGraphics()) {
         return static_cast<int>(platform::ExitStatus::GraphicsStartup);
     }
     FrameLoop loop(window, window.input());
+    if (!commandLine.levelFile.empty()) {
+        loop.playOnly(commandLine.levelFile);
+    }
     if (!renderChoice->fixedScale()) {
         // A software rasteriser never waits for the display: its frames are timed as they
         // come, against a budget that keeps them smooth.

@@ -4,6 +4,8 @@
 #include "platform/Window.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace Vexmor::app {
 
@@ -11,8 +13,9 @@ namespace Vexmor::app {
 // closes the graphics at the end.
 class Application {
 public:
-    // 0 after a normal run, 1 when the graphics could not start.
-    int run();
+    // 0 after a normal run, 1 when the graphics could not start, 64 when the arguments
+    // are not understood.
+    int run(const std::vector<std::string>& arguments = {});
 
 private:
     bool initGraphics();

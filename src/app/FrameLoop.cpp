@@ -12,6 +12,7 @@
 #include "platform/Keys.h"
 #include "screen/GameScreen.h"
 #include "screen/TestScreen.h"
+#include "screen/TitleScreen.h"
 #include "sound/SoundLibrary.h"
 
 #include <GL/glew.h>
@@ -24,17 +25,34 @@ namespace Vexmor::app {
 FrameLoop::FrameLoop(platform::Window& window, platform::Input& input)
     : window(window), input(input) {}
 
+FrameLoop::~FrameLoop() = default;
+
 void FrameLoop::startUp() {
     window.setTitle("Vexmor");
     platform::setActiveInput(&input);
     lastTime = platform::clockSeconds();
     screens[0] = std::make_unique<screen::TestScreen>();
-    screens[1] = std::make_unique<screen::GameScreen>();
+    auto gameScreen = std::make_unique<screen::GameScreen>();
+    game = gameScreen.get();
+    game->setFlow(this);
+    if (!onlyLevel.empty()) {
+        game->playOnly(onlyLevel);
+    }
+    screens[1] = std::move(gameScreen);
+    auto titleScreen = std::make_unique<screen::TitleScreen>(
+        *game, *this, [](const std::string&) { return screen::LevelRecord{}; });
+    title = titleScreen.get();
+    screens[2] = std::move(titleScreen);
     // Sampled before loading, so a key held while the window opens acts on its release.
     shellKeys.sample(input);
 
     std::cout << "Pre level loading" << std::endl;
-    screens[currentScreen]->init();
+    game->init();
+    if (hasTitle()) {
+        showTitle();
+    } else {
+        playFrom(0);
+    }
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -81,25 +99,33 @@ void FrameLoop::runFrame() {
     }
     adjustRenderScale(frameDelta);
 
-    screen::Screen& current = *screens[currentScreen];
+    // A window that loses the focus pauses the game; one that never had it (a virtual
+    // display without a window manager) plays on.
+    const bool focused = window.isFocused();
+    if (wasFocused && !focused && current == game) {
+        game->pause();
+    }
+    wasFocused = focused;
+
     if (firstFrame) {
         std::cout << "First computings..." << std::endl;
     }
     if (gpuTimer) {
         gpuTimer->begin();
     }
-    current.update(frameDelta);
+    // The screen may hand over to another during its update; the new one draws the frame.
+    current->update(frameDelta);
     if (firstFrame) {
         std::cout << "First render..." << std::endl;
     }
-    current.render();
+    current->render();
     if (gpuTimer) {
         gpuTimer->end();
     }
     lastWork = platform::clockSeconds() - workStart;
-    lastFrameHeld = firstFrame || current.holdsRenderScale() || !window.isFocused();
+    lastFrameHeld = firstFrame || current->holdsRenderScale() || !focused;
 
-    running = window.isOpen() && !input.isKeyDown(platform::key::Escape);
+    running = running && window.isOpen();
     actOnShellKey(shellKeys.firstReleased(input));
     shellKeys.sample(input);
     reportGlError();
@@ -164,13 +190,38 @@ void FrameLoop::reportGlError() {
     }
 }
 
+void FrameLoop::playFrom(int level) {
+    if (current == title) {
+        title->close();
+    }
+    current = game;
+    game->start(level);
+}
+
+void FrameLoop::showTitle() {
+    current = title;
+    title->init();
+}
+
+void FrameLoop::quitGame() {
+    running = false;
+}
+
 void FrameLoop::shutDown() {
     std::cout << "Closing current Screen..." << std::endl;
-    screens[currentScreen]->close();
+    // The title screen shows a level the game screen holds: that closes with the game.
+    if (current == title) {
+        title->close();
+    }
+    game->close();
 
     std::cout << "Delete Screens..." << std::endl;
-    screens[0].reset();
-    screens[1].reset();
+    for (std::unique_ptr<screen::Screen>& screen : screens) {
+        screen.reset();
+    }
+    game = nullptr;
+    title = nullptr;
+    current = nullptr;
 
     std::cout << "Destroy SoundLibrary..." << std::endl;
     sound::SoundLibrary::destroyInstance();

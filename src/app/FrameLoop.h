@@ -7,30 +7,46 @@
 #include "app/ShellKeys.h"
 #include "platform/Input.h"
 #include "platform/Window.h"
+#include "screen/GameFlow.h"
 #include "screen/Screen.h"
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+
+namespace Vexmor::screen {
+class GameScreen;
+class TitleScreen;
+} // namespace Vexmor::screen
 
 namespace Vexmor::app {
 
 // The frame loop on the game screen: from creating the screens to releasing them and the
 // process-wide libraries, with the frame statistics in the title and the function keys.
-class FrameLoop {
+class FrameLoop : public screen::GameFlow {
 public:
     // Draws into `window`'s context; the keys come from `input`, which the levels read too.
     FrameLoop(platform::Window& window, platform::Input& input);
+    ~FrameLoop() override;
 
-    // Creates the screens and lets the game screen read the level list.
+    // Plays only this level file, without the title screen; set before startUp.
+    void playOnly(std::string levelFile) { onlyLevel = std::move(levelFile); }
+    // Creates the screens, lets the game screen read the level list and shows the title
+    // screen, or starts the one level file.
     void startUp();
     // From now on the level's render scale follows the frame time against the budget. On
     // graphics hardware (`measureOnCard`) the frame loop waits for the display, so a frame's
     // cost is what the card took to draw it, or the frame's own work where that is more.
     void holdFrameBudget(double budgetSeconds, float startScale, bool measureOnCard);
     void runFrame();
-    // False once ESC was down or the window closed at the end of a frame.
+    // False once the player quit or the window closed at the end of a frame.
     bool isRunning() const { return running; }
+
+    void playFrom(int level) override;
+    void showTitle() override;
+    void quitGame() override;
+    bool hasTitle() const override { return onlyLevel.empty(); }
     // Closes the game screen, releases both screens, then the libraries in their order.
     void shutDown();
 
@@ -45,9 +61,13 @@ private:
 
     platform::Window& window;
     platform::Input& input;
-    // Index 0 the test screen (never run), index 1 the game screen, current all run long.
-    std::array<std::unique_ptr<screen::Screen>, 2> screens;
-    static constexpr std::size_t currentScreen = 1;
+    // The test screen (never run), the game screen and the title screen.
+    std::array<std::unique_ptr<screen::Screen>, 3> screens;
+    screen::GameScreen* game = nullptr;
+    screen::TitleScreen* title = nullptr;
+    screen::Screen* current = nullptr;
+    std::string onlyLevel;
+    bool wasFocused = false;
 
     FrameStatistics statistics;
     ShellKeys shellKeys;

@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
-int main() {
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
     Vexmor::app::Application application;
-    return application.run();
+    return application.run(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -49,6 +49,11 @@ btRigidBody* Player::getBody() const {
     return body->get();
 }
 
+void Player::turnView(float degrees) {
+    camera.rotation.y = wrapDegrees(camera.rotation.y + degrees);
+    camera.dirty = true;
+}
+
 const glm::mat4& Player::getCameraMatrix() {
     if (camera.dirty) {
         camera.updateMatrix();

@@ -50,6 +50,8 @@ public:
     // One sub-step's impulse request: brakes when there is none, pushes only on the ground.
     void applyMovement(float x, float y, float z);
 
+    // Turns the view about the vertical without the mouse.
+    void turnView(float degrees);
     // The camera's world matrix.
     const glm::mat4& getCameraMatrix();
     btRigidBody* getBody() const;

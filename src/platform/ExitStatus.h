@@ -12,6 +12,8 @@ enum class ExitStatus : int {
     MissingModel = 4,
     LevelFile = 5,
     Framebuffer = 6,
+    // The command line was not understood (sysexits' EX_USAGE).
+    Usage = 64,
 };
 
 } // namespace Vexmor::platform

@@ -73,4 +73,19 @@ void GlfwInput::disableCursor() {
     settledPosition = rawCursorPosition() - offset;
 }
 
+void GlfwInput::enableCursor() {
+    if (!cursorDisabled) {
+        return;
+    }
+    glfwSetInputMode(window, GLFW_RAW_MOUSE_MOTION, GLFW_FALSE);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_NORMAL);
+    cursorDisabled = false;
+    captureSettling = false;
+    offset = {0.0, 0.0};
+}
+
+bool GlfwInput::isMouseButtonDown(int button) const {
+    return glfwGetMouseButton(window, button) == GLFW_PRESS;
+}
+
 } // namespace Vexmor::platform

@@ -19,6 +19,8 @@ public:
     glm::ivec2 getCursorPosition() override;
     void setCursorPosition(glm::ivec2 position) override;
     void disableCursor() override;
+    void enableCursor() override;
+    bool isMouseButtonDown(int button) const override;
 
     // Called after each event poll: key states are read afresh from then on.
     void newFrame();

@@ -15,6 +15,11 @@ public:
     virtual void setCursorPosition(glm::ivec2 position) = 0;
     // Hides the cursor and lets it move without bounds (mouse look).
     virtual void disableCursor() = 0;
+    // Shows the cursor again and lets it move over the window, as menus need; positions
+    // are window pixels from the top-left corner.
+    virtual void enableCursor() = 0;
+    // 0 is the left button.
+    virtual bool isMouseButtonDown(int button) const = 0;
 };
 
 } // namespace Vexmor::platform

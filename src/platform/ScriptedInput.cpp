@@ -18,6 +18,22 @@ void ScriptedInput::disableCursor() {
     cursorDisabled = true;
 }
 
+void ScriptedInput::enableCursor() {
+    cursorDisabled = false;
+}
+
+bool ScriptedInput::isMouseButtonDown(int button) const {
+    return buttonsDown.count(button) != 0;
+}
+
+void ScriptedInput::pressMouseButton(int button) {
+    buttonsDown.insert(button);
+}
+
+void ScriptedInput::releaseMouseButton(int button) {
+    buttonsDown.erase(button);
+}
+
 void ScriptedInput::press(int key) {
     keysDown.insert(key);
 }

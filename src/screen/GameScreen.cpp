@@ -3,9 +3,13 @@
 #include "app/RenderSettings.h"
 #include "engine/GameObject.h"
 #include "engine/RenderContext.h"
+#include "hud/MenuOverlay.h"
 #include "hud/TitleCard.h"
 #include "hud/TitleOverlay.h"
 #include "levelloader/LevelTitle.h"
+#include "platform/ActiveInput.h"
+#include "platform/Keys.h"
+#include "screen/GameFlow.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
 #include "screen/ScreenImage.h"
@@ -13,6 +17,12 @@
 #include <iostream>
 
 namespace Vexmor::screen {
+
+namespace {
+
+enum PauseItem { Resume = 1, Restart, QuitToTitle, QuitGame };
+
+} // namespace
 
 GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage,
                        TitleFactory makeTitle)
@@ -34,15 +44,21 @@ GameScreen::GameScreen(LevelFactory makeLevel, ImageFactory makeWinningImage,
             return std::make_unique<hud::TitleOverlay>(levelLine, title);
         };
     }
+    makeMenuView = [] { return std::make_unique<hud::MenuOverlay>(); };
 }
 
 GameScreen::~GameScreen() = default;
+
+void GameScreen::playOnly(std::string levelFile) {
+    onlyLevel = std::move(levelFile);
+}
 
 void GameScreen::init() {
     std::cout << "Reading levels..." << std::flush;
     levels.clear();
     // Without a readable list the game has no levels and the window stays black.
-    const LevelList::Reading list = LevelList::read(levelListPath);
+    const LevelList::Reading list =
+        onlyLevel.empty() ? LevelList::read(levelListPath) : LevelList::Reading{{onlyLevel}, {}};
     // A listed file that is missing still counts: the game stops there when it is reached.
     levelFiles = list.levelFiles;
     for (const std::string& levelFile : levelFiles) {
@@ -56,6 +72,11 @@ void GameScreen::init() {
     winningImage = makeWinningImage();
     currentLevel = -1;
     requestedLevel = levels.empty() ? -1 : 0;
+    pauseMenu = hud::Menu("Paused", {{Resume, "Resume"},
+                                     {Restart, "Restart level"},
+                                     {QuitToTitle, "Quit to title"},
+                                     {QuitGame, "Quit game"}});
+    pauseMenu.setFooter("Esc resumes");
 }
 
 bool GameScreen::isWon() const {
@@ -63,11 +84,135 @@ bool GameScreen::isWon() const {
 }
 
 bool GameScreen::holdsRenderScale() const {
-    if (justLoaded) {
+    if (justLoaded || paused) {
         return true;
     }
     return currentLevel >= 0 && !isWon() &&
            levels[static_cast<std::size_t>(currentLevel)]->holdsRenderScale();
+}
+
+void GameScreen::load(int level) {
+    if (currentLevel >= 0 && currentLevel < static_cast<int>(levels.size())) {
+        levels[static_cast<std::size_t>(currentLevel)]->close();
+    }
+    currentLevel = level;
+    levels[static_cast<std::size_t>(level)]->init();
+    justLoaded = true;
+}
+
+void GameScreen::makeTitleCard() {
+    title = makeTitle(
+        hud::TitleCard::levelLine(currentLevel + 1, static_cast<int>(levels.size())),
+        levelloader::LevelTitle::read(levelFiles[static_cast<std::size_t>(currentLevel)]));
+}
+
+void GameScreen::start(int level) {
+    requestedLevel = level;
+    paused = false;
+    winningShown = false;
+    if (backdrop && level == currentLevel) {
+        // The level shown behind the title is played as it is, its view turned back.
+        Screen& shown = *levels[static_cast<std::size_t>(currentLevel)];
+        shown.turnView(-backdropTurn);
+        shown.setPaused(false);
+        makeTitleCard();
+        levelSeconds = 0.0;
+    }
+    backdrop = false;
+    backdropTurn = 0.0f;
+    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+}
+
+void GameScreen::showBackdrop(int level, float degrees) {
+    if (level < 0 || level >= static_cast<int>(levels.size())) {
+        return;
+    }
+    justLoaded = false;
+    if (!backdrop || level != currentLevel) {
+        load(level);
+        requestedLevel = level;
+        backdrop = true;
+        backdropTurn = 0.0f;
+        title.reset();
+        levels[static_cast<std::size_t>(level)]->setPaused(true);
+    }
+    levels[static_cast<std::size_t>(level)]->turnView(degrees);
+    backdropTurn += degrees;
+}
+
+void GameScreen::renderBackdrop() {
+    if (backdrop && currentLevel >= 0) {
+        levels[static_cast<std::size_t>(currentLevel)]->render();
+    }
+}
+
+void GameScreen::pause() {
+    if (paused || currentLevel < 0 || isWon() || requestedLevel != currentLevel) {
+        return;
+    }
+    paused = true;
+    pauseMenu.setEnabled(QuitToTitle, flow == nullptr || flow->hasTitle());
+    pauseMenu.selectId(Resume);
+    menuKeys.sample(platform::activeInput());
+    levels[static_cast<std::size_t>(currentLevel)]->setPaused(true);
+}
+
+void GameScreen::resume() {
+    if (!paused) {
+        return;
+    }
+    paused = false;
+    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+    levels[static_cast<std::size_t>(currentLevel)]->setPaused(false);
+}
+
+void GameScreen::restartLevel() {
+    if (currentLevel < 0 || isWon()) {
+        return;
+    }
+    paused = false;
+    Screen& level = *levels[static_cast<std::size_t>(currentLevel)];
+    level.close();
+    level.init();
+    justLoaded = true;
+    levelSeconds = 0.0;
+    makeTitleCard();
+    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+}
+
+void GameScreen::choosePauseItem(int id) {
+    switch (id) {
+    case Resume:
+        resume();
+        break;
+    case Restart:
+        restartLevel();
+        break;
+    case QuitToTitle:
+        if (flow != nullptr) {
+            flow->showTitle();
+        }
+        break;
+    case QuitGame:
+        if (flow != nullptr) {
+            flow->quitGame();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void GameScreen::updatePauseMenu() {
+    platform::Input& input = platform::activeInput();
+    const hud::MenuCommands commands = menuKeys.read(input);
+    const int pointed = menuView ? menuView->indexAt(commands.pointer) : -1;
+    const hud::MenuAction action = pauseMenu.follow(commands, pointed);
+    if (action.kind == hud::MenuAction::Back) {
+        resume();
+    } else if (action.kind == hud::MenuAction::Accept) {
+        choosePauseItem(action.id);
+    }
 }
 
 void GameScreen::update(double seconds) {
@@ -75,25 +220,42 @@ void GameScreen::update(double seconds) {
     if (currentLevel < 0 && requestedLevel < 0) {
         return;
     }
+    platform::Input& input = platform::activeInput();
     if (isWon()) {
         engine::RenderContext context;
         winningImage->render(context);
+        // Keys held as the image appears do not send the player on.
+        if (!winningShown) {
+            winningShown = true;
+            menuKeys.sample(input);
+        }
+        const hud::MenuCommands commands = menuKeys.read(input);
+        if ((commands.accept || commands.back) && flow != nullptr) {
+            flow->showTitle();
+        }
         return;
     }
     if (requestedLevel != currentLevel) {
-        if (currentLevel >= 0) {
-            levels[static_cast<std::size_t>(currentLevel)]->close();
-        }
-        Screen& next = *levels[static_cast<std::size_t>(requestedLevel)];
-        currentLevel = requestedLevel;
-        next.init();
-        justLoaded = true;
-        next.update(seconds);
-        title = makeTitle(
-            hud::TitleCard::levelLine(currentLevel + 1, static_cast<int>(levels.size())),
-            levelloader::LevelTitle::read(levelFiles[static_cast<std::size_t>(currentLevel)]));
+        backdrop = false;
+        load(requestedLevel);
+        levelSeconds = 0.0;
+        levels[static_cast<std::size_t>(currentLevel)]->update(seconds);
+        makeTitleCard();
+        escapeWasDown = input.isKeyDown(platform::key::Escape);
         return;
     }
+    if (paused) {
+        updatePauseMenu();
+        return;
+    }
+    const bool escapeDown = input.isKeyDown(platform::key::Escape);
+    const bool escapePressed = escapeDown && !escapeWasDown;
+    escapeWasDown = escapeDown;
+    if (escapePressed) {
+        pause();
+        return;
+    }
+    levelSeconds += seconds;
     levels[static_cast<std::size_t>(currentLevel)]->update(seconds);
     title->update(seconds);
 }
@@ -108,6 +270,12 @@ void GameScreen::render() {
         engine::RenderContext empty;
         title->render(empty);
     }
+    if (paused) {
+        if (!menuView) {
+            menuView = makeMenuView();
+        }
+        menuView->render(pauseMenu, hud::MenuBackdrop::Dimmed);
+    }
 }
 
 void GameScreen::close() {
@@ -118,9 +286,14 @@ void GameScreen::close() {
     levelFiles.clear();
     winningImage.reset();
     title.reset();
+    menuView.reset();
 }
 
 void GameScreen::nextLevel() {
+    // Skipping further (a second call) finishes nothing more.
+    if (requestedLevel == currentLevel && currentLevel >= 0 && !backdrop && onFinish) {
+        onFinish(levelFiles[static_cast<std::size_t>(currentLevel)], levelSeconds);
+    }
     requestedLevel += 1;
 }
 

@@ -5,6 +5,7 @@
 #include "gameobject/GUIElement.h"
 #include "gameobject/Interactable.h"
 #include "gameobject/LevelEnder.h"
+#include "gameobject/Player.h"
 #include "platform/ActiveInput.h"
 #include "screen/LevelEndManager.h"
 #include "screen/ScreenImage.h"
@@ -31,6 +32,7 @@ void LevelManager::init() {
     std::cout << "Init Framebuffer..." << std::endl;
     lookingAtInteractable = false;
     lockSignSeconds = 0.0;
+    paused = false;
     scene.createShadowMap();
     std::cout << "Init Framebuffer done!" << std::endl;
     scene.resetGround();
@@ -130,6 +132,27 @@ void LevelManager::update(double seconds) {
     scene.finishFrame(seconds, input.isKeyDown('L'));
 }
 
+void LevelManager::setPaused(bool paused) {
+    constexpr float pausedMusic = 0.3f;
+    this->paused = paused;
+    timeSwitcher->setMusicLevel(paused ? pausedMusic : 1.0f);
+    platform::Input& input = platform::activeInput();
+    if (paused) {
+        input.enableCursor();
+        return;
+    }
+    // The keys that closed the menu must not act in the level.
+    timeKeyWasDown = input.isKeyDown('T');
+    useKeyWasDown = input.isKeyDown('E');
+    input.disableCursor();
+    input.setCursorPosition({400, 300});
+}
+
+void LevelManager::turnView(float degrees) {
+    scene.getPlayer()->turnView(degrees);
+    scene.followView();
+}
+
 bool LevelManager::holdsRenderScale() const {
     // The fog's frames cost more than the level's usual ones and last only five seconds.
     return timeSwitcher && timeSwitcher->isSwitching();
@@ -147,6 +170,10 @@ void LevelManager::render() {
     }
     scene.render(isBright(), timeSwitcher->isSwitching() ? timeSwitcher->getFogDistance() : -1.0f,
                  timeSwitcher->getFogTimer());
+    // A menu stands over a paused level: the aim and its hints would only clutter it.
+    if (paused) {
+        return;
+    }
     drawScreenImage(*crosshair, scene.frameContext());
     if (isShowingLockSign()) {
         drawScreenImage(*lockSign, scene.frameContext());

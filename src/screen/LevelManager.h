@@ -30,6 +30,8 @@ public:
     void update(double seconds) override;
     void render() override;
     bool holdsRenderScale() const override;
+    void setPaused(bool paused) override;
+    void turnView(float degrees) override;
     // Moves the player's body into the new era's world.
     void timeChanged() override;
 
@@ -55,6 +57,7 @@ private:
     bool timeKeyWasDown = false;
     bool useKeyWasDown = false;
     double lockSignSeconds = 0.0;
+    bool paused = false;
     std::unique_ptr<TimeSwitcher> timeSwitcher;
     std::unique_ptr<gameobject::GUIElement> interactIcon;
     std::unique_ptr<gameobject::GUIElement> helpImage;

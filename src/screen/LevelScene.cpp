@@ -168,6 +168,11 @@ void LevelScene::finishFrame(double seconds, bool lightHeld) {
     cameraTransform = player->getCameraMatrix();
 }
 
+void LevelScene::followView() {
+    placeLight();
+    cameraTransform = player->getCameraMatrix();
+}
+
 void LevelScene::sampleGround(double seconds) {
     player->setOnGround(onGround);
     groundSampleTimer -= seconds;

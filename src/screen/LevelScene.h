@@ -57,6 +57,8 @@ public:
     // taken over for drawing. The player is pushed and the ground sampled in the
     // sub-steps, so neither follows the frame rate.
     void finishFrame(double seconds, bool lightHeld);
+    // The eye and the lamp take the player's camera as it is, without a step.
+    void followView();
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
 

@@ -16,6 +16,11 @@ public:
     // True after a frame whose time says nothing of the usual cost (a level loading, an
     // era switch): the render scale holds still.
     virtual bool holdsRenderScale() const { return false; }
+    // A level told it is paused lowers its music and lets the mouse go; told it runs again,
+    // it takes the mouse back without a jump of the view.
+    virtual void setPaused(bool /*paused*/) {}
+    // Turns the view about the vertical, as the title screen's slow pan over a level does.
+    virtual void turnView(float /*degrees*/) {}
 };
 
 } // namespace Vexmor::screen

@@ -19,8 +19,17 @@ TimeSwitcher::TimeSwitcher(float maxFogDistance) : maxFogDistance(maxFogDistance
     sound::SoundEngine& engine = *sound::SoundLibrary::getInstance().engine;
     darkMusic = engine.play2D("sound\\VexmorDark.mp3", true, false, true);
     brightMusic = engine.play2D("sound\\VexmorBright.mp3", true, false, true);
-    darkMusic->setVolume(1.0f);
-    brightMusic->setVolume(0.0f);
+    applyVolumes();
+}
+
+void TimeSwitcher::setMusicLevel(float level) {
+    musicLevel = level;
+    applyVolumes();
+}
+
+void TimeSwitcher::applyVolumes() {
+    darkMusic->setVolume(darkShare * musicLevel);
+    brightMusic->setVolume(brightShare * musicLevel);
 }
 
 TimeSwitcher::~TimeSwitcher() {
@@ -59,8 +68,9 @@ void TimeSwitcher::update(double seconds) {
     fogDistance = (1.0f - (std::cos(twoPi * progress - pi) + 1.0f) * 0.5f) * maxFogDistance;
 
     const float fade = (static_cast<float>(std::tanh(6.0f * progress - 3.0f)) + 1.0f) * 0.5f;
-    darkMusic->setVolume(brightAtStart ? fade : 1.0f - fade);
-    brightMusic->setVolume(brightAtStart ? 1.0f - fade : fade);
+    darkShare = brightAtStart ? fade : 1.0f - fade;
+    brightShare = brightAtStart ? 1.0f - fade : fade;
+    applyVolumes();
 
     if (state == 1 && progress >= 0.5f) {
         bright = !bright;

@@ -30,6 +30,9 @@ public:
     // Moves the switch on by the frame time, but by a tenth of a second at most.
     void update(double seconds);
 
+    // Scales both tracks, as a pause lowers the music; 1 is full.
+    void setMusicLevel(float level);
+
     bool isBright() const { return bright; }
     bool isSwitching() const { return state != 0; }
     int getState() const { return state; }
@@ -50,6 +53,12 @@ private:
     float progress = 0.0f;
     bool bright = false;
     bool brightAtStart = false;
+    void applyVolumes();
+
+    // The cross-fade's share of each track, before the music level.
+    float darkShare = 1.0f;
+    float brightShare = 0.0f;
+    float musicLevel = 1.0f;
     std::unique_ptr<sound::Sound> darkMusic;
     std::unique_ptr<sound::Sound> brightMusic;
     std::vector<TimeChangeListener*> listeners;
