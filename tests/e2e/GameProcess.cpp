@@ -43,7 +43,19 @@ void GameProcess::setEnvironment(const std::string& name, const std::string& val
     environment.push_back(name + "=" + value);
 }
 
-void GameProcess::start() {
+void GameProcess::start(const std::vector<std::string>& arguments) {
+    const fs::path home = workingDirectory / "home";
+    for (const auto& [name, value] : {std::pair<std::string, fs::path>{"HOME", home},
+                                      {"XDG_CONFIG_HOME", home / ".config"},
+                                      {"XDG_DATA_HOME", home / ".local" / "share"}}) {
+        const bool set = std::any_of(environment.begin(), environment.end(),
+                                     [&name = name](const std::string& entry) {
+                                         return entry.compare(0, entry.find('='), name) == 0;
+                                     });
+        if (!set) {
+            setEnvironment(name, value.string());
+        }
+    }
     // A virtual server may be resetting after the previous test's last client left.
     const auto deadline = Clock::now() + std::chrono::seconds(5);
     while ((display = XOpenDisplay(nullptr)) == nullptr && Clock::now() < deadline) {
@@ -72,6 +84,11 @@ void GameProcess::start() {
         childEnvironment.push_back(entry.data());
     }
     childEnvironment.push_back(nullptr);
+    std::vector<char*> argumentList{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argumentList.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argumentList.push_back(nullptr);
     pid = fork();
     if (pid == 0) {
         const int console = open(consoleFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -82,8 +99,7 @@ void GameProcess::start() {
         if (chdir(workingDirectory.c_str()) != 0) {
             _exit(126);
         }
-        char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
-        execve(program.c_str(), arguments, childEnvironment.data());
+        execve(program.c_str(), argumentList.data(), childEnvironment.data());
         _exit(127);
     }
 }

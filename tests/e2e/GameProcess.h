@@ -23,7 +23,9 @@ public:
 
     // Set in the game's environment, over the test's own, when it starts.
     void setEnvironment(const std::string& name, const std::string& value);
-    void start();
+    // A player's files (settings, progress) go to a home of the test's own, inside the
+    // working directory, unless the environment set here says otherwise.
+    void start(const std::vector<std::string>& arguments = {});
     // The game's window, found by its process id; 0 when none showed up in time.
     XWindowId waitForWindow(std::chrono::milliseconds timeout);
     bool waitForOutput(const std::string& text, std::chrono::milliseconds timeout);

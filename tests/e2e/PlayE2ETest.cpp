@@ -114,8 +114,7 @@ TEST_F(PlayE2E, AMouseTurnKeepsTurningWhateverTheSizeOfItsMoves) {
     data.write("levels/room.lvl", "xDim 5\nyDim 3\nzDim 5\nplayer 2 1 2\ntimemachine 2 1 4\n"
                                   "air 1 1 1\nair 2 1 1\nair 3 1 1\nair 1 1 2\nair 2 1 2\n"
                                   "air 3 1 2\nair 1 1 3\nair 2 1 3\nair 3 1 3\nair 3 1 0\n");
-    data.write("levels/levels.ini", "levels\\room.lvl\n");
-    game.start();
+    game.start({"--level", "levels\\room.lvl"});
     ASSERT_NE(game.waitForWindow(30s), 0u) << game.output();
     ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
     // Past whatever shows only as a level starts, and the body at rest.
@@ -137,7 +136,7 @@ TEST_F(PlayE2E, AMouseTurnKeepsTurningWhateverTheSizeOfItsMoves) {
     EXPECT_LT(screenshot().differingShare(start), 0.01) << "two moves of 360 degrees each";
     turn(36, -10, 15ms);
     EXPECT_GT(screenshot().differingShare(start), 0.3) << "half a turn back faces the other way";
-    game.tapKey("Escape");
+    game.requestClose();
     EXPECT_TRUE(game.waitForExit(20s).has_value());
 }
 
@@ -145,8 +144,14 @@ TEST_F(PlayE2E, TheTimeMachineLeadsThroughTheLevelsToTheWinningImage) {
     game.start();
     ASSERT_NE(game.waitForWindow(30s), 0u) << game.output();
     ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
+    // The title screen shows the first level; a new game plays it without loading it again.
+    ASSERT_EQ(count("Level Initialisation done!"), 1);
+    const Picture title = screenshot();
+    game.tapKey("Return");
+    std::this_thread::sleep_for(1s);
     ASSERT_EQ(count("Level Initialisation done!"), 1);
     const Picture firstView = screenshot();
+    EXPECT_GT(firstView.differingShare(title), 0.05) << "the menu is gone";
     EXPECT_FALSE(firstView.mostlyBlack()) << "the level is lit";
 
     // An era switch fogs the view.
@@ -181,6 +186,11 @@ TEST_F(PlayE2E, TheTimeMachineLeadsThroughTheLevelsToTheWinningImage) {
     EXPECT_GT(won.differingShare(firstView), 0.5);
     EXPECT_FALSE(game.waitForExit(1s).has_value()) << "the game goes on under the winning image";
 
+    // Back to the title, whose pan shows the first level again; Esc there ends the game.
+    game.tapKey("Escape");
+    ASSERT_TRUE(waitForCount("Level Initialisation done!", 3, 20s)) << game.output();
+    std::this_thread::sleep_for(1s);
+    EXPECT_GT(screenshot().differingShare(won), 0.5);
     game.tapKey("Escape");
     const auto status = game.waitForExit(20s);
     ASSERT_TRUE(status.has_value());

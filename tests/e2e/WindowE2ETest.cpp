@@ -118,7 +118,7 @@ TEST_F(WindowE2E, AResizedOrFullScreenWindowShowsTheSameViewUnstretchedAtItsOwnS
     GameProcess game(data.path());
     // At full scale, so the shapes are measured on sharp pictures.
     game.setEnvironment("VEXMOR_RENDER_SCALE", "1");
-    game.start();
+    game.start({"--level", "levels/corridor.lvl"});
     ASSERT_NE(game.waitForWindow(20s), 0u) << game.output();
     ASSERT_TRUE(game.waitForOutput("First render...\n", 20s)) << game.output();
     // Past the title card.
@@ -134,7 +134,7 @@ TEST_F(WindowE2E, AResizedOrFullScreenWindowShowsTheSameViewUnstretchedAtItsOwnS
     game.tapKey("F11");
     std::this_thread::sleep_for(1s);
     const Picture back = shoot(game, 3);
-    game.tapKey("Escape");
+    game.requestClose();
     EXPECT_EQ(game.waitForExit(20s), std::optional<int>(0)) << game.output();
 
     EXPECT_EQ(std::pair(start.width, start.height), std::pair(1024, 768));
