@@ -112,12 +112,13 @@ void PlayerFile::keepAside(const std::string& why) {
         aside = path.string() + ".bad." + std::to_string(number);
     }
     std::string line = "[WARN] Can't read '" + path.string() + "': " + why + "; ";
-    if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    const int failure = std::rename(path.c_str(), aside.c_str()) == 0 ? 0 : errno;
+    if (failure == 0) {
         line += "kept as '" + aside.string() + "', " + wording.fallback;
     } else {
         // Saving would replace it, and it may be all the player has.
         leftAlone = true;
-        line += "could not keep it as '" + aside.string() + "' (" + std::strerror(errno) +
+        line += "could not keep it as '" + aside.string() + "' (" + std::strerror(failure) +
                 "), so it is left as it is and " + wording.notSaved + ", " + wording.fallback;
     }
     warn(line);
@@ -128,7 +129,7 @@ std::vector<PlayerFile::Entry> PlayerFile::entries() const {
     for (const auto& [key, node] : table) {
         found.push_back({&key, &node});
     }
-    std::sort(found.begin(), found.end(), [](const Entry& one, const Entry& other) {
+    std::stable_sort(found.begin(), found.end(), [](const Entry& one, const Entry& other) {
         return one.key->source().begin.line < other.key->source().begin.line;
     });
     return found;
