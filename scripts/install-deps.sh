@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     libglfw3-dev libglew-dev libfreeimage-dev libbullet-dev
     libboost-dev libboost-filesystem-dev libglm-dev
-    libopenal-dev libsndfile1-dev
+    libopenal-dev libsndfile1-dev libtomlplusplus-dev
     libgtest-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool libgl1-mesa-dri
     clang libclang-rt-14-dev libtinyobjloader-dev ccache

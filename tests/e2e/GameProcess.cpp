@@ -233,22 +233,3 @@ std::string GameProcess::output() const {
     text << in.rdbuf();
     return text.str();
 }
-
-TempDirectory::TempDirectory() {
-    std::string pattern = (fs::temp_directory_path() / "vexmor-e2e-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("can't make a temporary directory");
-    }
-    root = pattern;
-}
-
-TempDirectory::~TempDirectory() {
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-}
-
-void TempDirectory::write(const std::string& relative, const std::string& content) const {
-    const fs::path file = root / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << content;
-}

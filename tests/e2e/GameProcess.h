@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TempDirectory.h"
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -56,19 +58,4 @@ private:
     pid_t pid = -1;
     _XDisplay* display = nullptr;
     XWindowId window = 0;
-};
-
-// A fresh temporary directory, removed with everything in it when this goes away.
-class TempDirectory {
-public:
-    TempDirectory();
-    ~TempDirectory();
-    TempDirectory(const TempDirectory&) = delete;
-    TempDirectory& operator=(const TempDirectory&) = delete;
-
-    const std::filesystem::path& path() const { return root; }
-    void write(const std::string& relative, const std::string& content) const;
-
-private:
-    std::filesystem::path root;
 };
