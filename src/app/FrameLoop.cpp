@@ -10,6 +10,7 @@
 #include "platform/ActiveInput.h"
 #include "platform/Clock.h"
 #include "platform/Keys.h"
+#include "platform/UserDirectories.h"
 #include "screen/GameScreen.h"
 #include "screen/TestScreen.h"
 #include "screen/TitleScreen.h"
@@ -18,6 +19,7 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 namespace Vexmor::app {
@@ -39,8 +41,10 @@ void FrameLoop::startUp() {
         game->playOnly(onlyLevel);
     }
     screens[1] = std::move(gameScreen);
-    auto titleScreen = std::make_unique<screen::TitleScreen>(
-        *game, *this, [](const std::string&) { return screen::LevelRecord{}; });
+    auto titleScreen =
+        std::make_unique<screen::TitleScreen>(*game, *this, [this](const std::string& line) {
+            return screen::LevelRecord{progress.isFinished(line), progress.bestTime(line)};
+        });
     title = titleScreen.get();
     screens[2] = std::move(titleScreen);
     // Sampled before loading, so a key held while the window opens acts on its release.
@@ -48,6 +52,20 @@ void FrameLoop::startUp() {
 
     std::cout << "Pre level loading" << std::endl;
     game->init();
+    // One level file played on its own leaves the player's progress alone.
+    if (hasTitle()) {
+        const auto warn = [](const std::string& line) { std::cout << line << std::endl; };
+        progressFile =
+            std::make_unique<ProgressFile>(platform::userDirectories([](const char* name) {
+                                               return std::getenv(name);
+                                           }).dataDirectory,
+                                           warn);
+        progress = progressFile->progress();
+        game->setFinishListener([this](const std::string& line, double seconds) {
+            progress.finish(line, seconds);
+            progressFile->save(progress);
+        });
+    }
     if (hasTitle()) {
         showTitle();
     } else {

@@ -2,6 +2,8 @@
 
 #include "app/FrameStatistics.h"
 #include "app/GpuFrameTimer.h"
+#include "app/Progress.h"
+#include "app/ProgressFile.h"
 #include "app/RenderScaleController.h"
 #include "app/Screenshot.h"
 #include "app/ShellKeys.h"
@@ -68,6 +70,9 @@ private:
     screen::Screen* current = nullptr;
     std::string onlyLevel;
     bool wasFocused = false;
+    // Read at start-up and written each time a level ends; not used for one level file.
+    std::unique_ptr<ProgressFile> progressFile;
+    Progress progress;
 
     FrameStatistics statistics;
     ShellKeys shellKeys;

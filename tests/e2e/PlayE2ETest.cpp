@@ -197,3 +197,76 @@ TEST_F(PlayE2E, TheTimeMachineLeadsThroughTheLevelsToTheWinningImage) {
     EXPECT_EQ(*status, 0);
     EXPECT_NE(game.output().find("Program ended."), std::string::npos);
 }
+
+TEST_F(PlayE2E, FinishedLevelsAreKeptAndContinuePlaysTheNextOne) {
+    const fs::path progressFile = data.path() / "home/.local/share/vexmor/progress.toml";
+    const std::string used = "Player interacted with Timemachine!\n";
+    game.start();
+    ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
+    ASSERT_NE(game.waitForWindow(30s), 0u);
+    game.tapKey("Return");
+    std::this_thread::sleep_for(1s);
+    game.tapKey("e");
+    ASSERT_TRUE(waitForCount("Level Initialisation done!", 2, 20s)) << game.output();
+    std::ifstream written(progressFile);
+    const std::string text{std::istreambuf_iterator<char>(written), {}};
+    EXPECT_NE(text.find("levels\\one.lvl"), std::string::npos) << text;
+    EXPECT_EQ(text.find("two.lvl"), std::string::npos) << text;
+    game.requestClose();
+    ASSERT_EQ(game.waitForExit(20s), std::optional<int>(0));
+
+    // Started again, the title shows the second level and Continue plays it as loaded: its
+    // machine leads straight to the winning image.
+    GameProcess again{data.path()};
+    again.start();
+    ASSERT_TRUE(again.waitForOutput("First render...\n", 60s)) << again.output();
+    ASSERT_NE(again.waitForWindow(30s), 0u);
+    again.tapKey("Return");
+    std::this_thread::sleep_for(1s);
+    again.tapKey("e");
+    ASSERT_TRUE(again.waitForOutput(used, 10s)) << again.output();
+    std::this_thread::sleep_for(10s);
+    const std::string output = again.output();
+    EXPECT_EQ(output.find("Level Initialisation done!"), output.rfind("Level Initialisation done!"))
+        << "one level loaded in all\n"
+        << output;
+    again.requestClose();
+    EXPECT_EQ(again.waitForExit(20s), std::optional<int>(0));
+}
+
+TEST_F(PlayE2E, ACorruptProgressFileIsKeptAsideAndAPausedLevelStandsStill) {
+    const fs::path progressFile = data.path() / "home/.local/share/vexmor/progress.toml";
+    fs::create_directories(progressFile.parent_path());
+    std::ofstream(progressFile) << "version = [unclosed\n";
+    game.start();
+    ASSERT_TRUE(game.waitForOutput("First render...\n", 60s)) << game.output();
+    ASSERT_NE(game.waitForWindow(30s), 0u);
+    EXPECT_NE(game.output().find("[WARN] Can't read '" + progressFile.string() + "'"),
+              std::string::npos)
+        << game.output();
+    std::ifstream kept(progressFile.string() + ".bad");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "version = [unclosed\n");
+
+    // Paused in the middle of an era switch, the fog stands still.
+    game.tapKey("Return");
+    std::this_thread::sleep_for(1s);
+    game.tapKey("t");
+    std::this_thread::sleep_for(1s);
+    game.tapKey("Escape");
+    std::this_thread::sleep_for(500ms);
+    const Picture paused = screenshot();
+    std::this_thread::sleep_for(2s);
+    EXPECT_LT(screenshot().differingShare(paused), 0.001);
+    game.tapKey("Escape");
+    std::this_thread::sleep_for(1s);
+    EXPECT_GT(screenshot().differingShare(paused), 0.05) << "the menu is gone, the fog moves on";
+    game.requestClose();
+    EXPECT_EQ(game.waitForExit(20s), std::optional<int>(0));
+}
+
+TEST_F(PlayE2E, AnArgumentItDoesNotKnowEndsTheGameWithAUsageLine) {
+    game.start({"--levle", "levels/one.lvl"});
+    EXPECT_EQ(game.waitForExit(20s), std::optional<int>(64));
+    EXPECT_NE(game.output().find("Usage: vexmor [--level FILE]\n"), std::string::npos)
+        << game.output();
+}
