@@ -20,7 +20,7 @@ class Input;
 namespace Vexmor::gameobject {
 
 // The player: a capsule pushed around by impulses, with a first-person camera riding
-// half a unit above the body's centre and turned by the mouse. Not drawn.
+// half a unit above the body's centre and turned by the mouse or the right stick. Not drawn.
 class Player {
 public:
     // Movement acceleration per second of key press, and the speed it stops at.
