@@ -4,17 +4,18 @@ namespace Vexmor::app {
 
 void ShellKeys::sample(const platform::Input& input) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        previous[i] = input.isKeyDown(keys[i]);
+        trackers[i].sample(input.isKeyDown(keys[i]));
     }
 }
 
-int ShellKeys::firstReleased(const platform::Input& input) const {
+int ShellKeys::firstReleased(const platform::Input& input) {
+    int first = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (previous[i] && !input.isKeyDown(keys[i])) {
-            return keys[i];
+        if (trackers[i].released(input.isKeyDown(keys[i])) && first == 0) {
+            first = keys[i];
         }
     }
-    return 0;
+    return first;
 }
 
 } // namespace Vexmor::app

@@ -2,6 +2,7 @@
 
 #include "platform/Input.h"
 #include "platform/Keys.h"
+#include "platform/PressTracker.h"
 
 #include <array>
 
@@ -17,11 +18,12 @@ public:
 
     // Remembers which keys are down now.
     void sample(const platform::Input& input);
-    // The first key that was down at the last sample and is up now, or 0.
-    int firstReleased(const platform::Input& input) const;
+    // The first key that was down at the last look and is up now, or 0. The other keys
+    // released with it are seen too and do not act later.
+    int firstReleased(const platform::Input& input);
 
 private:
-    std::array<bool, keys.size()> previous{};
+    std::array<platform::PressTracker, keys.size()> trackers;
 };
 
 } // namespace Vexmor::app

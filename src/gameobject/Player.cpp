@@ -2,22 +2,21 @@
 
 #include "gameobject/WallSteering.h"
 #include "physics/CollisionShapeLibrary.h"
-#include "platform/Input.h"
-#include "platform/Keys.h"
+#include "platform/ControlSettings.h"
+#include "platform/Controls.h"
 
 #include <BulletCollision/CollisionShapes/btCapsuleShape.h>
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 #include <LinearMath/btDefaultMotionState.h>
 
+#include <glm/geometric.hpp>
+
+#include <algorithm>
 #include <cmath>
 
 namespace Vexmor::gameobject {
 
 namespace {
-
-// The cursor is put back here every frame; the offset from it is the frame's mouse move.
-const glm::ivec2 cursorHome{400, 300};
-constexpr float degreesPerPixel = 0.5f;
 
 float wrapDegrees(float angle) {
     while (angle > 360.0f) {
@@ -61,35 +60,33 @@ const glm::mat4& Player::getCameraMatrix() {
     return *camera.matrix;
 }
 
-void Player::update(double /*seconds*/) {
-    const glm::ivec2 cursor = input.getCursorPosition();
-    input.setCursorPosition(cursorHome);
-    const glm::ivec2 turn = cursorHome - cursor;
+void Player::update(double seconds) {
+    const platform::PlayActions actions = platform::playActions(input);
+    const glm::vec2 turn = platform::lookDegrees(input, seconds, platform::controlSettings());
 
-    const float strafe = input.isKeyDown('A') ? -1.0f : input.isKeyDown('D') ? 1.0f : 0.0f;
-    const float forward = input.isKeyDown('S') ? 1.0f : input.isKeyDown('W') ? -1.0f : 0.0f;
-
-    const glm::vec4 along = getCameraMatrix() * glm::vec4(strafe, 0.0f, forward, 0.0f);
+    const glm::vec4 along =
+        getCameraMatrix() * glm::vec4(actions.move.x, 0.0f, -actions.move.y, 0.0f);
     glm::vec2 direction(along.x, along.z);
     const float length = std::sqrt(direction.x * direction.x + direction.y * direction.y);
     if (length > 0.0f) {
         direction /= length;
     }
+    // The keys push fully, also on a diagonal; the stick by how far it leans.
+    const float share = std::min(1.0f, glm::length(actions.move));
 
-    push = glm::vec3(direction.x, 0.0f, direction.y) * impulsePerSecond;
-    if (input.isKeyDown(platform::key::LeftShift)) {
+    push = glm::vec3(direction.x, 0.0f, direction.y) * (impulsePerSecond * share);
+    if (actions.run) {
         push *= 1.5f;
     }
-    const bool jumpDown = input.isKeyDown(platform::key::Space);
-    if (!jumpKeyWasDown && jumpDown && jumpStage == 0) {
+    if (jump.pressed(actions.jump) && jumpStage == 0) {
         jumpPending = true;
     }
 
-    if (turn.x * degreesPerPixel != 0.0f) {
-        camera.rotation.y = wrapDegrees(camera.rotation.y + turn.x * degreesPerPixel);
+    if (turn.x != 0.0f) {
+        camera.rotation.y = wrapDegrees(camera.rotation.y + turn.x);
     }
-    if (turn.y * degreesPerPixel != 0.0f) {
-        camera.rotation.x = wrapDegrees(camera.rotation.x + turn.y * degreesPerPixel);
+    if (turn.y != 0.0f) {
+        camera.rotation.x = wrapDegrees(camera.rotation.x + turn.y);
     }
     // Never straight up or down.
     float& pitch = camera.rotation.x;
@@ -100,7 +97,6 @@ void Player::update(double /*seconds*/) {
     }
     // The turn shows in this frame's probe and picture.
     camera.dirty = true;
-    jumpKeyWasDown = jumpDown;
 }
 
 void Player::followBody() {

@@ -3,6 +3,7 @@
 #include "engine/Placement.h"
 #include "physics/Doorway.h"
 #include "physics/OwnedRigidBody.h"
+#include "platform/PressTracker.h"
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
@@ -19,7 +20,7 @@ class Input;
 namespace Vexmor::gameobject {
 
 // The player: a capsule pushed around by impulses, with a first-person camera riding
-// half a unit above the body's centre and turned by the mouse. Not drawn.
+// half a unit above the body's centre and turned by the mouse or the right stick. Not drawn.
 class Player {
 public:
     // Movement acceleration per second of key press, and the speed it stops at.
@@ -36,8 +37,8 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Reads the keys and the mouse once a frame: turns the camera and sets what the next
-    // sub-steps push. The eye stays where the last step left the body.
+    // Reads the controls once a frame: turns the camera and sets what the next sub-steps
+    // push. The eye stays where the last step left the body.
     void update(double seconds);
     // Puts the eye half a unit above the body's centre: at the start, and after each step
     // of the worlds, so a frame shows where its own step put him.
@@ -62,11 +63,11 @@ private:
     std::unique_ptr<physics::OwnedRigidBody> body;
     bool onGround = false;
     engine::Placement camera;
-    bool jumpKeyWasDown = false;
+    platform::PressTracker jump;
     int jumpStage = 0;
-    // Set by a fresh press of space, taken by the next sub-step.
+    // Set by a fresh press of jump, taken by the next sub-step.
     bool jumpPending = false;
-    // Horizontal impulse per second of simulated time while the movement keys are held.
+    // Horizontal impulse per second of simulated time while the player moves.
     glm::vec3 push{0.0f};
     platform::Input& input;
 };

@@ -10,23 +10,27 @@ struct GLFWwindow;
 
 namespace Vexmor::platform {
 
-// Keyboard and mouse of a GLFW window.
+// Keyboard and mouse of a GLFW window, and the first gamepad GLFW knows.
 class GlfwInput : public Input {
 public:
     explicit GlfwInput(GLFWwindow* window);
 
     bool isKeyDown(int key) const override;
-    glm::ivec2 getCursorPosition() override;
-    void setCursorPosition(glm::ivec2 position) override;
+    glm::dvec2 getCursorPosition() override;
+    void setCursorPosition(glm::dvec2 position) override;
     void disableCursor() override;
     void enableCursor() override;
     bool isMouseButtonDown(int button) const override;
+    GamepadState gamepad() const override { return pad; }
 
-    // Called after each event poll: key states are read afresh from then on.
+    // Called after each event poll: key states are read afresh from then on, the gamepad
+    // once now.
     void newFrame();
 
 private:
     glm::dvec2 rawCursorPosition() const;
+    // A pad plugged in during play is found on the next frame.
+    void readGamepad();
 
     GLFWwindow* window;
     // Each key is read from GLFW once a frame: with sticky keys a second read in the same
@@ -34,14 +38,16 @@ private:
     // shell's release rule) would miss it.
     static constexpr int keyCount = 349;
     mutable std::array<signed char, keyCount> keyStates{};
+    GamepadState pad;
     bool cursorDisabled = false;
-    // While captured, the cursor is virtual: putting it somewhere shifts this offset
-    // instead of warping the pointer, which GLFW ignores for unfocused windows.
-    glm::dvec2 offset{0.0, 0.0};
+    // While captured, the cursor is virtual: putting it somewhere moves this position
+    // instead of warping the pointer, which GLFW ignores for unfocused windows. Reads add
+    // the pointer's motion since the last look, so a position just put reads back exactly.
+    glm::dvec2 virtualPosition{0.0, 0.0};
+    glm::dvec2 lastRaw{0.0, 0.0};
     // Right after capture GLFW reports a position unrelated to the one just set; the
     // first read then returns the set position so no turn is invented.
     bool captureSettling = false;
-    glm::dvec2 settledPosition{0.0, 0.0};
 };
 
 } // namespace Vexmor::platform

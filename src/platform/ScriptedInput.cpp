@@ -6,11 +6,11 @@ bool ScriptedInput::isKeyDown(int key) const {
     return keysDown.count(key) != 0;
 }
 
-glm::ivec2 ScriptedInput::getCursorPosition() {
+glm::dvec2 ScriptedInput::getCursorPosition() {
     return cursor;
 }
 
-void ScriptedInput::setCursorPosition(glm::ivec2 position) {
+void ScriptedInput::setCursorPosition(glm::dvec2 position) {
     cursor = position;
 }
 
@@ -44,10 +44,28 @@ void ScriptedInput::release(int key) {
 
 void ScriptedInput::releaseAll() {
     keysDown.clear();
+    pad.buttons.fill(false);
+    pad.axes = pad::restingAxes;
 }
 
-void ScriptedInput::moveCursor(glm::ivec2 offset) {
+void ScriptedInput::moveCursor(glm::dvec2 offset) {
     cursor += offset;
+}
+
+void ScriptedInput::connectPad(bool connected) {
+    pad.connected = connected;
+}
+
+void ScriptedInput::pressPad(int button) {
+    pad.buttons.at(static_cast<std::size_t>(button)) = true;
+}
+
+void ScriptedInput::releasePad(int button) {
+    pad.buttons.at(static_cast<std::size_t>(button)) = false;
+}
+
+void ScriptedInput::setAxis(int axis, float value) {
+    pad.axes.at(static_cast<std::size_t>(axis)) = value;
 }
 
 } // namespace Vexmor::platform

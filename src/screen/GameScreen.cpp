@@ -8,7 +8,7 @@
 #include "hud/TitleOverlay.h"
 #include "levelloader/LevelTitle.h"
 #include "platform/ActiveInput.h"
-#include "platform/Keys.h"
+#include "platform/Controls.h"
 #include "screen/GameFlow.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
@@ -120,7 +120,7 @@ void GameScreen::start(int level) {
     }
     backdrop = false;
     backdropTurn = 0.0f;
-    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+    pauseKey.sample(platform::playActions(platform::activeInput()).pause);
 }
 
 void GameScreen::showBackdrop(int level, float degrees) {
@@ -162,7 +162,7 @@ void GameScreen::resume() {
         return;
     }
     paused = false;
-    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+    pauseKey.sample(platform::playActions(platform::activeInput()).pause);
     levels[static_cast<std::size_t>(currentLevel)]->setPaused(false);
 }
 
@@ -177,7 +177,7 @@ void GameScreen::restartLevel() {
     justLoaded = true;
     levelSeconds = 0.0;
     makeTitleCard();
-    escapeWasDown = platform::activeInput().isKeyDown(platform::key::Escape);
+    pauseKey.sample(platform::playActions(platform::activeInput()).pause);
 }
 
 void GameScreen::choosePauseItem(int id) {
@@ -203,9 +203,9 @@ void GameScreen::choosePauseItem(int id) {
     }
 }
 
-void GameScreen::updatePauseMenu() {
+void GameScreen::updatePauseMenu(double seconds) {
     platform::Input& input = platform::activeInput();
-    const hud::MenuCommands commands = menuKeys.read(input);
+    const hud::MenuCommands commands = menuKeys.read(input, seconds);
     const int pointed = menuView ? menuView->indexAt(commands.pointer) : -1;
     const hud::MenuAction action = pauseMenu.follow(commands, pointed);
     if (action.kind == hud::MenuAction::Back) {
@@ -229,7 +229,7 @@ void GameScreen::update(double seconds) {
             winningShown = true;
             menuKeys.sample(input);
         }
-        const hud::MenuCommands commands = menuKeys.read(input);
+        const hud::MenuCommands commands = menuKeys.read(input, seconds);
         if ((commands.accept || commands.back) && flow != nullptr) {
             flow->showTitle();
         }
@@ -241,17 +241,14 @@ void GameScreen::update(double seconds) {
         levelSeconds = 0.0;
         levels[static_cast<std::size_t>(currentLevel)]->update(seconds);
         makeTitleCard();
-        escapeWasDown = input.isKeyDown(platform::key::Escape);
+        pauseKey.sample(platform::playActions(input).pause);
         return;
     }
     if (paused) {
-        updatePauseMenu();
+        updatePauseMenu(seconds);
         return;
     }
-    const bool escapeDown = input.isKeyDown(platform::key::Escape);
-    const bool escapePressed = escapeDown && !escapeWasDown;
-    escapeWasDown = escapeDown;
-    if (escapePressed) {
+    if (pauseKey.pressed(platform::playActions(input).pause)) {
         pause();
         return;
     }

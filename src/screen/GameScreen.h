@@ -2,6 +2,7 @@
 
 #include "hud/Menu.h"
 #include "screen/LevelChanger.h"
+#include "platform/PressTracker.h"
 #include "screen/MenuKeys.h"
 #include "screen/Screen.h"
 
@@ -83,7 +84,7 @@ private:
     // Closes the level shown and loads `level`.
     void load(int level);
     void makeTitleCard();
-    void updatePauseMenu();
+    void updatePauseMenu(double seconds);
     void choosePauseItem(int id);
 
     std::vector<std::unique_ptr<Screen>> levels;
@@ -101,7 +102,7 @@ private:
     float backdropTurn = 0.0f;
     bool paused = false;
     bool winningShown = false;
-    bool escapeWasDown = false;
+    platform::PressTracker pauseKey;
     double levelSeconds = 0.0;
     hud::Menu pauseMenu;
     MenuKeys menuKeys;

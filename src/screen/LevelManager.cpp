@@ -7,6 +7,7 @@
 #include "gameobject/LevelEnder.h"
 #include "gameobject/Player.h"
 #include "platform/ActiveInput.h"
+#include "platform/Controls.h"
 #include "screen/LevelEndManager.h"
 #include "screen/ScreenImage.h"
 #include "screen/TimeSwitcher.h"
@@ -62,10 +63,11 @@ void LevelManager::init() {
 
     // A key held while the level loads must not act in its first frame.
     platform::Input& input = platform::activeInput();
-    timeKeyWasDown = input.isKeyDown('T');
-    useKeyWasDown = input.isKeyDown('E');
+    const platform::PlayActions held = platform::playActions(input);
+    switchEra.sample(held.switchEra);
+    use.sample(held.use);
     input.disableCursor();
-    input.setCursorPosition({400, 300});
+    input.setCursorPosition(platform::cursorHome);
 
     timeSwitcher = std::make_unique<TimeSwitcher>(maxFogDistance);
     timeSwitcher->addListener(this);
@@ -96,11 +98,14 @@ bool LevelManager::isBright() const {
 }
 
 void LevelManager::update(double seconds) {
-    platform::Input& input = platform::activeInput();
+    const platform::PlayActions actions = platform::playActions(platform::activeInput());
     lookingAtInteractable = false;
     scene.updateObjects(isBright(), seconds);
 
-    const bool useDown = input.isKeyDown('E');
+    // Both presses are taken every frame, so one made while nothing can act does not act
+    // later.
+    const bool usePressed = use.pressed(actions.use);
+    const bool switchPressed = switchEra.pressed(actions.switchEra);
     gameobject::Interactable* target = scene.interactableInReach(isBright());
     // A machine started before the flip would run on in the era left behind and never end
     // the level, so it is not offered while the era switches.
@@ -114,22 +119,18 @@ void LevelManager::update(double seconds) {
     lockSignSeconds = std::max(0.0, lockSignSeconds - seconds);
     if (target != nullptr) {
         lookingAtInteractable = true;
-        if (!useKeyWasDown && useDown) {
+        if (usePressed) {
             target->interact();
             if (target->refusedUse()) {
                 lockSignSeconds = lockSignShown;
             }
         }
     }
-    const bool timeDown = input.isKeyDown('T');
-    if (!levelEndManager->levelEnding && !timeKeyWasDown && timeDown) {
+    if (!levelEndManager->levelEnding && switchPressed) {
         timeSwitcher->startSwitch();
     }
     timeSwitcher->update(seconds);
-
-    timeKeyWasDown = timeDown;
-    useKeyWasDown = useDown;
-    scene.finishFrame(seconds, input.isKeyDown('L'));
+    scene.finishFrame(seconds, actions.lamp);
 }
 
 void LevelManager::setPaused(bool paused) {
@@ -142,8 +143,9 @@ void LevelManager::setPaused(bool paused) {
         return;
     }
     // The keys that closed the menu must not act in the level.
-    timeKeyWasDown = input.isKeyDown('T');
-    useKeyWasDown = input.isKeyDown('E');
+    const platform::PlayActions held = platform::playActions(input);
+    switchEra.sample(held.switchEra);
+    use.sample(held.use);
     input.disableCursor();
     input.setCursorPosition({400, 300});
 }

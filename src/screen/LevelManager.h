@@ -1,6 +1,7 @@
 #pragma once
 
 #include "levelloader/LevelLoader.h"
+#include "platform/PressTracker.h"
 #include "screen/LevelScene.h"
 #include "screen/Screen.h"
 #include "screen/TimeChangeListener.h"
@@ -54,8 +55,8 @@ private:
     LevelChanger* levelChanger;
     std::unique_ptr<LevelEndManager> levelEndManager;
     bool lookingAtInteractable = false;
-    bool timeKeyWasDown = false;
-    bool useKeyWasDown = false;
+    platform::PressTracker switchEra;
+    platform::PressTracker use;
     double lockSignSeconds = 0.0;
     bool paused = false;
     std::unique_ptr<TimeSwitcher> timeSwitcher;

@@ -2,22 +2,22 @@
 
 #include "hud/MenuCommands.h"
 #include "platform/Input.h"
-
-#include <array>
+#include "platform/MenuInput.h"
+#include "platform/PressTracker.h"
 
 namespace Vexmor::screen {
 
-// Reads a frame's menu commands: a key acts when pressed, not while held, and a key held
-// when a menu opens acts only once pressed again.
+// A frame's menu commands from the keys, the pad and the mouse: a key held when a menu
+// opens acts only once pressed again.
 class MenuKeys {
 public:
     // Takes what is down now as already seen.
     void sample(platform::Input& input);
-    hud::MenuCommands read(platform::Input& input);
+    hud::MenuCommands read(platform::Input& input, double seconds);
 
 private:
-    std::array<bool, 12> wasDown{};
-    bool buttonWasDown = false;
+    platform::MenuInput keysAndPad;
+    platform::PressTracker button;
     glm::dvec2 lastPointer{-1.0, -1.0};
 };
 

@@ -5,6 +5,7 @@
 #include "hud/TitleOverlay.h"
 #include "levelloader/LevelTitle.h"
 #include "platform/ActiveInput.h"
+#include "platform/Controls.h"
 #include "screen/ScreenImage.h"
 
 namespace Vexmor::screen {
@@ -23,10 +24,11 @@ void TestScreen::init() {
     title = std::make_unique<hud::TitleOverlay>("", levelloader::LevelTitle::read(levelPath));
 
     platform::Input& input = platform::activeInput();
-    timeKeyWasDown = input.isKeyDown('T');
-    useKeyWasDown = input.isKeyDown('E');
+    const platform::PlayActions held = platform::playActions(input);
+    switchEra.sample(held.switchEra);
+    use.sample(held.use);
     input.disableCursor();
-    input.setCursorPosition({400, 300});
+    input.setCursorPosition(platform::cursorHome);
 }
 
 void TestScreen::close() {
@@ -36,23 +38,19 @@ void TestScreen::close() {
 }
 
 void TestScreen::update(double seconds) {
-    platform::Input& input = platform::activeInput();
+    const platform::PlayActions actions = platform::playActions(platform::activeInput());
     scene.updateObjects(bright, seconds);
 
-    const bool timeDown = input.isKeyDown('T');
-    if (!timeKeyWasDown && timeDown) {
+    if (switchEra.pressed(actions.switchEra)) {
         bright = !bright;
         scene.movePlayerTo(bright);
     }
-    const bool useDown = input.isKeyDown('E');
-    if (!useKeyWasDown && useDown) {
+    if (use.pressed(actions.use)) {
         if (gameobject::Interactable* target = scene.interactableInReach(bright)) {
             target->interact();
         }
     }
-    timeKeyWasDown = timeDown;
-    useKeyWasDown = useDown;
-    scene.finishFrame(seconds, input.isKeyDown('L'));
+    scene.finishFrame(seconds, actions.lamp);
     title->update(seconds);
 }
 

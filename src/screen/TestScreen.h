@@ -1,6 +1,7 @@
 #pragma once
 
 #include "levelloader/LevelLoader.h"
+#include "platform/PressTracker.h"
 #include "screen/LevelScene.h"
 #include "screen/Screen.h"
 
@@ -41,8 +42,8 @@ private:
     LevelScene scene;
     levelloader::LevelLoader levelLoader;
     bool bright = false;
-    bool timeKeyWasDown = false;
-    bool useKeyWasDown = false;
+    platform::PressTracker switchEra;
+    platform::PressTracker use;
     std::unique_ptr<gameobject::GUIElement> onGroundIndicator;
     std::unique_ptr<hud::TitleOverlay> title;
 };

@@ -147,7 +147,7 @@ void TitleScreen::update(double seconds) {
     platform::Input& input = platform::activeInput();
     input.enableCursor();
 
-    const hud::MenuCommands commands = menuKeys.read(input);
+    const hud::MenuCommands commands = menuKeys.read(input, seconds);
     hud::Menu& menu = shownMenu();
     const int pointed = menuView ? menuView->indexAt(commands.pointer) : -1;
     const hud::MenuAction action = menu.follow(commands, pointed);

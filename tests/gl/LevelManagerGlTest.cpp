@@ -136,7 +136,7 @@ TEST_F(LevelManagerGl, InitReportsItsStepsAndBuildsBothEras) {
     EXPECT_TRUE(inWorld(false));
     EXPECT_FALSE(inWorld(true));
     EXPECT_TRUE(input.isCursorDisabled());
-    EXPECT_EQ(input.getCursorPosition(), glm::ivec2(400, 300));
+    EXPECT_EQ(input.getCursorPosition(), glm::dvec2(400.0, 300.0));
     // Every named cell lets the sight through, in x, y, z order; the rock round them not.
     EXPECT_EQ(level->getScene().getLevelData().openCells,
               (std::vector<glm::ivec3>{

@@ -1,6 +1,7 @@
 #include "gameobject/Player.h"
 #include "physics/BodyTag.h"
 #include "physics/CollisionShapeLibrary.h"
+#include "platform/ControlSettings.h"
 #include "platform/Keys.h"
 #include "platform/ScriptedInput.h"
 
@@ -12,6 +13,7 @@
 using Vexmor::gameobject::Player;
 using Vexmor::platform::ScriptedInput;
 namespace key = Vexmor::platform::key;
+namespace platform = Vexmor::platform;
 
 namespace {
 
@@ -128,7 +130,7 @@ TEST_F(PlayerControls, TheMouseTurnsHalfADegreePerPixelAndPitchStopsShortOfVerti
     input.setCursorPosition({398, 300});
     frame();
     EXPECT_FLOAT_EQ(player.getCamera().rotation.y, 1.0f);
-    EXPECT_EQ(input.getCursorPosition(), glm::ivec2(400, 300)) << "cursor put back";
+    EXPECT_EQ(input.getCursorPosition(), glm::dvec2(400.0, 300.0)) << "cursor put back";
 
     input.setCursorPosition({404, 300});
     frame();
@@ -177,4 +179,25 @@ TEST_F(PlayerControls, APushIntoAWallIsTurnedAlongIt) {
     v = player.getBody()->getLinearVelocity();
     EXPECT_FLOAT_EQ(v.x(), -diagonal);
     EXPECT_FLOAT_EQ(v.z(), -diagonal);
+}
+
+TEST_F(PlayerControls, TheStickWalksByHowFarItLeansAndTheSettingsTurnTheView) {
+    player.setOnGround(true);
+    input.connectPad(true);
+    input.setAxis(platform::pad::LeftY, -0.6f); // half way beyond the dead zone
+    btVector3 v = frame();
+    EXPECT_FLOAT_EQ(v.z(), -0.5f * 75.0f / 60.0f);
+    input.setAxis(platform::pad::LeftTrigger, 1.0f);
+    v = frame();
+    EXPECT_FLOAT_EQ(v.z(), -0.75f * 75.0f / 60.0f) << "the trigger runs";
+
+    platform::ControlSettings& settings = platform::controlSettings();
+    const platform::ControlSettings before = settings;
+    settings.degreesPerPixel = 0.25f;
+    settings.invertY = true;
+    input.setCursorPosition({397.0, 301.0});
+    frame();
+    settings = before;
+    EXPECT_FLOAT_EQ(player.getCamera().rotation.y, 0.75f);
+    EXPECT_FLOAT_EQ(player.getCamera().rotation.x, 0.25f);
 }

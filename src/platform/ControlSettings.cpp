@@ -1,0 +1,10 @@
+#include "platform/ControlSettings.h"
+
+namespace Vexmor::platform {
+
+ControlSettings& controlSettings() {
+    static ControlSettings settings;
+    return settings;
+}
+
+} // namespace Vexmor::platform
