@@ -4,6 +4,7 @@
 #include "app/FrameLoop.h"
 #include "app/RenderSettings.h"
 #include "platform/Console.h"
+#include "platform/UserDirectories.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -34,20 +35,22 @@ int Application::run(const std::vector<std::string>& arguments) {
         std::cerr << *commandLine.usageError << std::endl;
         return static_cast<int>(platform::ExitStatus::Usage);
     }
+    settingsFile = std::make_unique<SettingsFile>(
+        platform::userDirectories([](const char* name) {
+            return std::getenv(name);
+        }).configDirectory,
+        [this](const std::string& line) { settingsWarnings.push_back(line); });
+    settings = settingsFile->settings();
     if (!initGraphics()) {
         return static_cast<int>(platform::ExitStatus::GraphicsStartup);
     }
     FrameLoop loop(window, window.input());
+    loop.useSettings(settings, *settingsFile, *renderChoice);
     if (!commandLine.levelFile.empty()) {
         loop.playOnly(commandLine.levelFile);
     }
     if (!renderChoice->fixedScale()) {
-        // A software rasteriser never waits for the display: its frames are timed as they
-        // come, against a budget that keeps them smooth.
-        constexpr double softwareBudget = 1.0 / 30.0;
-        const bool software = renderChoice->software();
-        loop.holdFrameBudget(software ? softwareBudget : window.refreshInterval(),
-                             renderChoice->startScale(), !software);
+        loop.holdFrameBudget(renderChoice->startScale());
     }
     loop.startUp();
     do {
@@ -104,16 +107,20 @@ bool Application::initGraphics() {
 
 void Application::chooseLook() {
     const platform::RendererKind kind = platform::SampleChoice::kindOf(glString(GL_RENDERER));
-    renderChoice.emplace(std::getenv("VEXMOR_LOOK"), std::getenv("VEXMOR_RENDER_SCALE"), kind);
+    renderChoice.emplace(std::getenv("VEXMOR_LOOK"), std::getenv("VEXMOR_RENDER_SCALE"), kind,
+                         settings.look, settings.renderScale);
     std::cout << renderChoice->warnings();
     if (renderChoice->software()) {
         std::cout << "[INFO] Software rasteriser: "
                   << (window.getSamples() == 0 ? "multisampling off" : "multisampling on") << ", "
                   << renderChoice->description() << std::endl;
     }
-    RenderSettings& settings = renderSettings();
-    settings.fastLook = renderChoice->fastLook();
-    settings.renderScale = renderChoice->startScale();
+    RenderSettings& render = renderSettings();
+    render.fastLook = renderChoice->fastLook();
+    render.renderScale = renderChoice->startScale();
+    for (const std::string& warning : settingsWarnings) {
+        std::cout << warning << std::endl;
+    }
 }
 
 void Application::printDriverBlock() {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/RenderChoice.h"
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "platform/Window.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +30,10 @@ private:
 
     platform::Window window;
     std::optional<RenderChoice> renderChoice;
+    // Read before the window opens; its warnings wait for the console's start-up block.
+    std::unique_ptr<SettingsFile> settingsFile;
+    Settings settings;
+    std::vector<std::string> settingsWarnings;
 };
 
 } // namespace Vexmor::app

@@ -9,9 +9,11 @@
 #include "physics/CollisionShapeLibrary.h"
 #include "platform/ActiveInput.h"
 #include "platform/Clock.h"
+#include "platform/ControlSettings.h"
 #include "platform/Keys.h"
 #include "platform/UserDirectories.h"
 #include "screen/GameScreen.h"
+#include "screen/OptionsMenu.h"
 #include "screen/TestScreen.h"
 #include "screen/TitleScreen.h"
 #include "sound/SoundLibrary.h"
@@ -37,6 +39,7 @@ void FrameLoop::startUp() {
     auto gameScreen = std::make_unique<screen::GameScreen>();
     game = gameScreen.get();
     game->setFlow(this);
+    game->setOptions(options.get());
     if (!onlyLevel.empty()) {
         game->playOnly(onlyLevel);
     }
@@ -46,10 +49,14 @@ void FrameLoop::startUp() {
             return screen::LevelRecord{progress.isFinished(line), progress.bestTime(line)};
         });
     title = titleScreen.get();
+    title->setOptions(options.get());
     screens[2] = std::move(titleScreen);
     // Sampled before loading, so a key held while the window opens acts on its release.
     shellKeys.sample(input);
 
+    if (settings != nullptr) {
+        applySettings();
+    }
     std::cout << "Pre level loading" << std::endl;
     game->init();
     // One level file played on its own leaves the player's progress alone.
@@ -80,11 +87,59 @@ void FrameLoop::startUp() {
     firstFrame = true;
 }
 
-void FrameLoop::holdFrameBudget(double budgetSeconds, float startScale, bool measureOnCard) {
+void FrameLoop::holdFrameBudget(float startScale) {
     scaleController.emplace(budgetSeconds, startScale);
     renderSettings().renderScale = scaleController->getScale();
     if (measureOnCard) {
         gpuTimer = std::make_unique<GpuFrameTimer>();
+    }
+}
+
+void FrameLoop::setRenderScale(std::optional<float> fixed) {
+    if (fixed) {
+        scaleController.reset();
+        gpuTimer.reset();
+        renderSettings().renderScale = *fixed;
+    } else if (!scaleController) {
+        holdFrameBudget(renderSettings().renderScale);
+    }
+}
+
+void FrameLoop::useSettings(Settings& chosen, SettingsFile& file, const RenderChoice& choice) {
+    settings = &chosen;
+    settingsFile = &file;
+    renderChoice = &choice;
+    const bool software = choice.software();
+    // A software rasteriser never waits for the display: its frames are timed as they
+    // come, against a budget that keeps them smooth.
+    budgetSeconds = software ? 1.0 / 30.0 : window.refreshInterval();
+    measureOnCard = !software;
+    options = std::make_unique<screen::OptionsMenu>(chosen, [this](const Settings&) {
+        applySettings();
+        settingsFile->save(*settings);
+    });
+    options->setLookAtStart(chosen.look);
+}
+
+void FrameLoop::applySettings() {
+    platform::ControlSettings& controls = platform::controlSettings();
+    controls.degreesPerPixel = settings->mouseSensitivity;
+    controls.invertY = settings->invertY;
+    sound::SoundLibrary::getInstance().engine->setVolumes(settings->musicVolume,
+                                                          settings->effectsVolume);
+    if (game != nullptr) {
+        game->refreshMusic();
+    }
+    RenderSettings& render = renderSettings();
+    if (render.showFrameStatistics != settings->frameStatistics) {
+        render.showFrameStatistics = settings->frameStatistics;
+        refreshTitle(statistics.getDisplayedFps(), statistics.getDisplayedMillis());
+    }
+    if (window.isFullScreen() != settings->fullScreen) {
+        window.toggleFullScreen();
+    }
+    if (!renderChoice->scaleFromEnvironment()) {
+        setRenderScale(settings->renderScale);
     }
 }
 
@@ -162,28 +217,33 @@ void FrameLoop::followFramebuffer() {
 }
 
 void FrameLoop::actOnShellKey(int key) {
-    RenderSettings& settings = renderSettings();
+    RenderSettings& render = renderSettings();
     switch (key) {
     case platform::key::F1:
-        settings.showHelp = !settings.showHelp;
+        render.showHelp = !render.showHelp;
         break;
     case platform::key::F2:
-        settings.showFrameStatistics = !settings.showFrameStatistics;
+        render.showFrameStatistics = !render.showFrameStatistics;
         break;
     case platform::key::F3:
-        settings.wireframeMode = !settings.wireframeMode;
+        render.wireframeMode = !render.wireframeMode;
         break;
     case platform::key::F4:
-        settings.textureFilterLinear = !settings.textureFilterLinear;
+        render.textureFilterLinear = !render.textureFilterLinear;
         break;
     case platform::key::F5:
-        settings.stepMipmapMode();
+        render.stepMipmapMode();
         break;
     case platform::key::F8:
-        settings.viewFrustumCulling = !settings.viewFrustumCulling;
+        render.viewFrustumCulling = !render.viewFrustumCulling;
         break;
     case platform::key::F11:
         window.toggleFullScreen();
+        // The options' full screen is the same setting.
+        if (settings != nullptr && settings->fullScreen != window.isFullScreen()) {
+            settings->fullScreen = window.isFullScreen();
+            settingsFile->save(*settings);
+        }
         return;
     case platform::key::F12:
         screenshot.take();

@@ -4,8 +4,11 @@
 #include "app/GpuFrameTimer.h"
 #include "app/Progress.h"
 #include "app/ProgressFile.h"
+#include "app/RenderChoice.h"
 #include "app/RenderScaleController.h"
 #include "app/Screenshot.h"
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/ShellKeys.h"
 #include "platform/Input.h"
 #include "platform/Window.h"
@@ -19,6 +22,7 @@
 
 namespace Vexmor::screen {
 class GameScreen;
+class OptionsMenu;
 class TitleScreen;
 } // namespace Vexmor::screen
 
@@ -40,7 +44,11 @@ public:
     // From now on the level's render scale follows the frame time against the budget. On
     // graphics hardware (`measureOnCard`) the frame loop waits for the display, so a frame's
     // cost is what the card took to draw it, or the frame's own work where that is more.
-    void holdFrameBudget(double budgetSeconds, float startScale, bool measureOnCard);
+    void holdFrameBudget(float startScale);
+    // The player's options: applied now and whenever the options change them, and kept in
+    // `file`. The render choice says what the environment decided, which the options leave.
+    // Sets the budget: 1/30 s on a software rasteriser, the display's interval on hardware.
+    void useSettings(Settings& settings, SettingsFile& file, const RenderChoice& choice);
     void runFrame();
     // False once the player quit or the window closed at the end of a frame.
     bool isRunning() const { return running; }
@@ -58,6 +66,9 @@ private:
     // Gives the controller the last frame's cost and takes its scale.
     void adjustRenderScale(double frameDelta);
     void actOnShellKey(int key);
+    void applySettings();
+    // A fixed scale, or (empty) the scale following the frame time from where it is now.
+    void setRenderScale(std::optional<float> fixed);
     void refreshTitle(int fps, int millis);
     void reportGlError();
 
@@ -73,6 +84,12 @@ private:
     // Read at start-up and written each time a level ends; not used for one level file.
     std::unique_ptr<ProgressFile> progressFile;
     Progress progress;
+    Settings* settings = nullptr;
+    SettingsFile* settingsFile = nullptr;
+    const RenderChoice* renderChoice = nullptr;
+    std::unique_ptr<screen::OptionsMenu> options;
+    double budgetSeconds = 1.0 / 60.0;
+    bool measureOnCard = false;
 
     FrameStatistics statistics;
     ShellKeys shellKeys;

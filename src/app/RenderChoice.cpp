@@ -31,8 +31,10 @@ std::optional<float> scaleIn(std::string_view text) {
 
 } // namespace
 
-RenderChoice::RenderChoice(const char* lookText, const char* scaleText, platform::RendererKind kind)
-    : fast(kind == platform::RendererKind::Software), kind(kind) {
+RenderChoice::RenderChoice(const char* lookText, const char* scaleText, platform::RendererKind kind,
+                           Look optionLook, std::optional<float> optionScale)
+    : kind(kind) {
+    fast = fastLookFor(optionLook);
     if (lookText != nullptr) {
         const std::string_view look(lookText);
         if (look == "full" || look == "fast") {
@@ -41,14 +43,15 @@ RenderChoice::RenderChoice(const char* lookText, const char* scaleText, platform
             warningText += ignored("VEXMOR_LOOK", look, "full or fast");
         }
     }
+    fixed = optionScale;
     if (scaleText != nullptr) {
         const std::string_view scale(scaleText);
-        if (scale != "auto") {
-            fixed = scaleIn(scale);
-            if (!fixed) {
-                warningText +=
-                    ignored("VEXMOR_RENDER_SCALE", scale, "a number from 0.5 to 1, or auto");
-            }
+        const std::optional<float> value = scaleIn(scale);
+        if (scale == "auto" || value) {
+            fixed = value;
+            scaleByEnvironment = true;
+        } else {
+            warningText += ignored("VEXMOR_RENDER_SCALE", scale, "a number from 0.5 to 1, or auto");
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Settings.h"
 #include "platform/SampleChoice.h"
 
 #include <optional>
@@ -17,8 +18,10 @@ public:
     // the first second does not have to correct it far.
     static constexpr float softwareStartScale = 0.75f;
 
-    // The environment's VEXMOR_LOOK and VEXMOR_RENDER_SCALE, null when not set.
-    RenderChoice(const char* lookText, const char* scaleText, platform::RendererKind kind);
+    // The environment's VEXMOR_LOOK and VEXMOR_RENDER_SCALE, null when not set; where they
+    // are not set (or not understood), the player's options decide.
+    RenderChoice(const char* lookText, const char* scaleText, platform::RendererKind kind,
+                 Look optionLook = Look::Auto, std::optional<float> optionScale = {});
 
     bool fastLook() const { return fast; }
     bool software() const { return kind == platform::RendererKind::Software; }
@@ -27,12 +30,19 @@ public:
     float startScale() const;
     // The "[WARN] " lines for ignored values, one per variable; empty when none.
     const std::string& warnings() const { return warningText; }
+    // Whether the environment chose, so the options do not override it during the run.
+    bool scaleFromEnvironment() const { return scaleByEnvironment; }
+    // The look a build of the shaders gets for `look` on this renderer.
+    bool fastLookFor(Look look) const {
+        return look == Look::Fast || (look == Look::Auto && software());
+    }
     // What the software rasteriser's console line says after "multisampling off, ".
     std::string description() const;
 
 private:
     bool fast = false;
     std::optional<float> fixed;
+    bool scaleByEnvironment = false;
     platform::RendererKind kind;
     std::string warningText;
 };

@@ -12,6 +12,7 @@
 #include "screen/GameFlow.h"
 #include "screen/LevelList.h"
 #include "screen/LevelManager.h"
+#include "screen/OptionsMenu.h"
 #include "screen/ScreenImage.h"
 
 #include <iostream>
@@ -20,7 +21,7 @@ namespace Vexmor::screen {
 
 namespace {
 
-enum PauseItem { Resume = 1, Restart, QuitToTitle, QuitGame };
+enum PauseItem { Resume = 1, Restart, Options, QuitToTitle, QuitGame };
 
 } // namespace
 
@@ -72,10 +73,13 @@ void GameScreen::init() {
     winningImage = makeWinningImage();
     currentLevel = -1;
     requestedLevel = levels.empty() ? -1 : 0;
-    pauseMenu = hud::Menu("Paused", {{Resume, "Resume"},
-                                     {Restart, "Restart level"},
-                                     {QuitToTitle, "Quit to title"},
-                                     {QuitGame, "Quit game"}});
+    std::vector<hud::MenuItem> items{{Resume, "Resume"}, {Restart, "Restart level"}};
+    if (options != nullptr) {
+        items.push_back({Options, "Options"});
+    }
+    items.push_back({QuitToTitle, "Quit to title"});
+    items.push_back({QuitGame, "Quit game"});
+    pauseMenu = hud::Menu("Paused", std::move(items));
     pauseMenu.setFooter("Esc resumes");
 }
 
@@ -146,11 +150,18 @@ void GameScreen::renderBackdrop() {
     }
 }
 
+void GameScreen::refreshMusic() {
+    if ((paused || backdrop) && currentLevel >= 0 && !isWon()) {
+        levels[static_cast<std::size_t>(currentLevel)]->setPaused(true);
+    }
+}
+
 void GameScreen::pause() {
     if (paused || currentLevel < 0 || isWon() || requestedLevel != currentLevel) {
         return;
     }
     paused = true;
+    showingOptions = false;
     pauseMenu.setEnabled(QuitToTitle, flow == nullptr || flow->hasTitle());
     pauseMenu.selectId(Resume);
     menuKeys.sample(platform::activeInput());
@@ -188,6 +199,10 @@ void GameScreen::choosePauseItem(int id) {
     case Restart:
         restartLevel();
         break;
+    case Options:
+        options->open();
+        showingOptions = true;
+        break;
     case QuitToTitle:
         if (flow != nullptr) {
             flow->showTitle();
@@ -207,6 +222,10 @@ void GameScreen::updatePauseMenu(double seconds) {
     platform::Input& input = platform::activeInput();
     const hud::MenuCommands commands = menuKeys.read(input, seconds);
     const int pointed = menuView ? menuView->indexAt(commands.pointer) : -1;
+    if (showingOptions) {
+        showingOptions = !options->follow(commands, pointed);
+        return;
+    }
     const hud::MenuAction action = pauseMenu.follow(commands, pointed);
     if (action.kind == hud::MenuAction::Back) {
         resume();
@@ -271,7 +290,7 @@ void GameScreen::render() {
         if (!menuView) {
             menuView = makeMenuView();
         }
-        menuView->render(pauseMenu, hud::MenuBackdrop::Dimmed);
+        menuView->render(showingOptions ? options->menu() : pauseMenu, hud::MenuBackdrop::Dimmed);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "hud/Menu.h"
-#include "screen/LevelChanger.h"
 #include "platform/PressTracker.h"
+#include "screen/LevelChanger.h"
 #include "screen/MenuKeys.h"
 #include "screen/Screen.h"
 
@@ -22,6 +22,7 @@ class MenuView;
 namespace Vexmor::screen {
 
 class GameFlow;
+class OptionsMenu;
 
 // Plays the levels of a level list one after another from a given level, with a pause
 // menu, then shows the winning image until the player goes back to the title.
@@ -51,6 +52,10 @@ public:
     void setFinishListener(FinishListener listener) { onFinish = std::move(listener); }
     // The pause menu is drawn over the window's GL context unless told otherwise.
     void setMenuViewFactory(MenuViewFactory factory) { makeMenuView = std::move(factory); }
+    // Without options the pause menu has no Options line.
+    void setOptions(OptionsMenu* menu) { options = menu; }
+    // The level shown (paused or behind the title) takes the music volume again.
+    void refreshMusic();
 
     void init() override;
     void close() override;
@@ -115,6 +120,8 @@ private:
     ImageFactory makeWinningImage;
     TitleFactory makeTitle;
     GameFlow* flow = nullptr;
+    OptionsMenu* options = nullptr;
+    bool showingOptions = false;
     FinishListener onFinish;
 };
 

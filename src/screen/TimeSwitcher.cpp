@@ -28,8 +28,9 @@ void TimeSwitcher::setMusicLevel(float level) {
 }
 
 void TimeSwitcher::applyVolumes() {
-    darkMusic->setVolume(darkShare * musicLevel);
-    brightMusic->setVolume(brightShare * musicLevel);
+    const float level = musicLevel * sound::SoundLibrary::getInstance().engine->getMusicVolume();
+    darkMusic->setVolume(darkShare * level);
+    brightMusic->setVolume(brightShare * level);
 }
 
 TimeSwitcher::~TimeSwitcher() {

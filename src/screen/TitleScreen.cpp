@@ -6,6 +6,7 @@
 #include "platform/ActiveInput.h"
 #include "screen/GameFlow.h"
 #include "screen/GameScreen.h"
+#include "screen/OptionsMenu.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,7 +15,7 @@ namespace Vexmor::screen {
 
 namespace {
 
-enum MainItem { Continue = 1, NewGame, ChooseLevel, Quit };
+enum MainItem { Continue = 1, NewGame, ChooseLevel, Options, Quit };
 // Level lines of the level choice are this plus the level's index.
 constexpr int firstLevelItem = 100;
 constexpr float panDegreesPerSecond = 4.0f;
@@ -72,6 +73,9 @@ void TitleScreen::buildMainMenu() {
     }
     items.push_back({NewGame, "New game", "", game.levelCount() > 0});
     items.push_back({ChooseLevel, "Choose level", "", game.levelCount() > 0});
+    if (options != nullptr) {
+        items.push_back({Options, "Options"});
+    }
     items.push_back({Quit, "Quit"});
     mainMenu = hud::Menu("Vexmor", std::move(items));
     mainMenu.setFooter("Enter chooses   Esc quits");
@@ -100,7 +104,7 @@ void TitleScreen::buildLevelMenu() {
 }
 
 void TitleScreen::init() {
-    choosingLevel = false;
+    shown = Shown::Main;
     buildMainMenu();
     platform::Input& input = platform::activeInput();
     input.enableCursor();
@@ -111,12 +115,20 @@ void TitleScreen::close() {
     menuView.reset();
 }
 
-hud::Menu& TitleScreen::shownMenu() {
-    return choosingLevel ? levelMenu : mainMenu;
+const hud::Menu& TitleScreen::shownMenu() const {
+    switch (shown) {
+    case Shown::Levels:
+        return levelMenu;
+    case Shown::Options:
+        return options->menu();
+    case Shown::Main:
+        break;
+    }
+    return mainMenu;
 }
 
 const hud::Menu& TitleScreen::currentMenu() const {
-    return choosingLevel ? levelMenu : mainMenu;
+    return shownMenu();
 }
 
 void TitleScreen::chooseMain(int id) {
@@ -129,7 +141,11 @@ void TitleScreen::chooseMain(int id) {
         break;
     case ChooseLevel:
         buildLevelMenu();
-        choosingLevel = true;
+        shown = Shown::Levels;
+        break;
+    case Options:
+        options->open();
+        shown = Shown::Options;
         break;
     case Quit:
         flow.quitGame();
@@ -140,25 +156,30 @@ void TitleScreen::chooseMain(int id) {
 }
 
 void TitleScreen::update(double seconds) {
-    const int shown = std::max(0, continueLevel());
-    game.showBackdrop(shown,
+    game.showBackdrop(std::max(0, continueLevel()),
                       panDegreesPerSecond * static_cast<float>(engine::animationStep(seconds)));
     // Loading a level takes the mouse; the menu needs it free.
     platform::Input& input = platform::activeInput();
     input.enableCursor();
 
     const hud::MenuCommands commands = menuKeys.read(input, seconds);
-    hud::Menu& menu = shownMenu();
     const int pointed = menuView ? menuView->indexAt(commands.pointer) : -1;
+    if (shown == Shown::Options) {
+        if (options->follow(commands, pointed)) {
+            shown = Shown::Main;
+        }
+        return;
+    }
+    hud::Menu& menu = shown == Shown::Levels ? levelMenu : mainMenu;
     const hud::MenuAction action = menu.follow(commands, pointed);
     if (action.kind == hud::MenuAction::Back) {
-        if (choosingLevel) {
-            choosingLevel = false;
+        if (shown == Shown::Levels) {
+            shown = Shown::Main;
         } else {
             flow.quitGame();
         }
     } else if (action.kind == hud::MenuAction::Accept) {
-        if (choosingLevel) {
+        if (shown == Shown::Levels) {
             flow.playFrom(action.id - firstLevelItem);
         } else {
             chooseMain(action.id);

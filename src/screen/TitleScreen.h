@@ -17,6 +17,7 @@ namespace Vexmor::screen {
 
 class GameFlow;
 class GameScreen;
+class OptionsMenu;
 
 // What the player has done in a level, as the title screen shows it.
 struct LevelRecord {
@@ -39,6 +40,8 @@ public:
     void setMenuViewFactory(MenuViewFactory factory) { makeMenuView = std::move(factory); }
     // Level titles are read from the level files unless told otherwise.
     void setTitleLookup(TitleLookup lookup) { readTitle = std::move(lookup); }
+    // Without options the main menu has no Options line.
+    void setOptions(OptionsMenu* menu) { options = menu; }
 
     // Shows the main menu, its first line selected, the mouse free.
     void init() override;
@@ -52,7 +55,7 @@ public:
     // Finished levels and the first unfinished one.
     bool isOpen(int level) const;
     const hud::Menu& currentMenu() const;
-    bool isChoosingLevel() const { return choosingLevel; }
+    bool isChoosingLevel() const { return shown == Shown::Levels; }
 
     // "1:05" for 65.2 seconds.
     static std::string formatTime(double seconds);
@@ -61,7 +64,7 @@ private:
     void buildMainMenu();
     void buildLevelMenu();
     void chooseMain(int id);
-    hud::Menu& shownMenu();
+    const hud::Menu& shownMenu() const;
 
     GameScreen& game;
     GameFlow& flow;
@@ -71,7 +74,9 @@ private:
     std::unique_ptr<hud::MenuView> menuView;
     hud::Menu mainMenu;
     hud::Menu levelMenu;
-    bool choosingLevel = false;
+    enum class Shown { Main, Levels, Options };
+    Shown shown = Shown::Main;
+    OptionsMenu* options = nullptr;
     MenuKeys menuKeys;
 };
 

@@ -41,6 +41,7 @@ std::unique_ptr<Sound> OpenAlSoundEngine::play2D(const std::string& fileName, bo
     voices.push_back(voice);
     if (!track) {
         voice->dropped = true;
+        alSourcef(voice->source.get(), AL_GAIN, getEffectsVolume());
         return nullptr;
     }
     return std::make_unique<OpenAlSound>(voice);

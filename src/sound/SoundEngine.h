@@ -18,6 +18,19 @@ public:
     // and null is returned.
     virtual std::unique_ptr<Sound> play2D(const std::string& fileName, bool loop, bool startPaused,
                                           bool track) = 0;
+
+    // The player's volumes, 0 to 1. Music scales what the level sets its tracks to; effects
+    // are the sounds that play on their own, without a handle, from their start.
+    void setVolumes(float music, float effects) {
+        musicVolume = music;
+        effectsVolume = effects;
+    }
+    float getMusicVolume() const { return musicVolume; }
+    float getEffectsVolume() const { return effectsVolume; }
+
+private:
+    float musicVolume = 1.0f;
+    float effectsVolume = 1.0f;
 };
 
 } // namespace Vexmor::sound

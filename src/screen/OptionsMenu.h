@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "hud/Menu.h"
+
+#include <functional>
+
+namespace Vexmor::screen {
+
+// The options, shared by the title screen and the pause menu: each change is applied and
+// kept at once by whoever owns the settings. Left and right step a value; Enter steps it
+// up (or flips an on/off one); Back or Esc leaves.
+class OptionsMenu {
+public:
+    using Apply = std::function<void(const app::Settings&)>;
+
+    OptionsMenu(app::Settings& settings, Apply apply);
+
+    // Shows the values as they are now, the first line selected.
+    void open();
+    const hud::Menu& menu() const { return lines; }
+    // True when the player leaves the options.
+    bool follow(const hud::MenuCommands& commands, int pointed);
+    // Shown beside the look, which takes a new build of the level's shaders.
+    void setLookAtStart(app::Look look) { lookAtStart = look; }
+
+private:
+    void step(int id, int direction);
+    void showValues();
+
+    app::Settings& settings;
+    Apply apply;
+    hud::Menu lines;
+    app::Look lookAtStart = app::Look::Auto;
+};
+
+} // namespace Vexmor::screen
