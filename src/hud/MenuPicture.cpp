@@ -74,9 +74,13 @@ MenuLayout layOutMenu(const Menu& menu, int width, int height, int firstShown) {
     const int listBottom = layout.footerTop - margin;
 
     const int count = static_cast<int>(menu.items().size());
+    // A long list gives up one size to show more lines, then scrolls; only a narrow window
+    // makes the text smaller still.
+    const int tallestShrink = std::max(smallestPixel, unit - 1);
     layout.itemPixel = unit;
-    while (layout.itemPixel > smallestPixel &&
-           (lineHeight(layout.itemPixel) * count > listBottom - listTop ||
+    while ((layout.itemPixel > tallestShrink &&
+            lineHeight(layout.itemPixel) * count > listBottom - listTop) ||
+           (layout.itemPixel > smallestPixel &&
             widestLine(menu, layout.itemPixel) > width - 2 * margin)) {
         --layout.itemPixel;
     }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -188,4 +189,38 @@ TEST_F(WindowE2E, AFixedRenderScaleIsNamedAndABadOneIsIgnoredWithAWarning) {
         EXPECT_NE(badOutput.find(", full look, render scale auto\n"), std::string::npos)
             << badOutput;
     }
+}
+
+TEST_F(WindowE2E, FullScreenChosenInTheOptionsIsKeptForTheNextStart) {
+    const auto tap = [](GameProcess& game, const std::string& key) {
+        game.tapKey(key);
+        std::this_thread::sleep_for(200ms);
+    };
+    {
+        GameProcess game(data.path());
+        game.start();
+        ASSERT_NE(game.waitForWindow(20s), 0u) << game.output();
+        ASSERT_TRUE(game.waitForOutput("First render...\n", 20s)) << game.output();
+        // New game, Choose level, Options; then the sixth line, full screen.
+        for (const char* key :
+             {"Down", "Down", "Return", "Down", "Down", "Down", "Down", "Down", "Return"}) {
+            tap(game, key);
+        }
+        std::this_thread::sleep_for(1s);
+        game.requestClose();
+        ASSERT_EQ(game.waitForExit(20s), std::optional<int>(0)) << game.output();
+    }
+    std::ifstream file(data.path() / "home/.config/vexmor/settings.toml");
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_NE(text.find("full_screen = true"), std::string::npos) << text;
+
+    GameProcess again(data.path());
+    again.start();
+    ASSERT_NE(again.waitForWindow(20s), 0u) << again.output();
+    ASSERT_TRUE(again.waitForOutput("First render...\n", 20s)) << again.output();
+    std::this_thread::sleep_for(2s);
+    const Picture picture = shoot(again, 0);
+    EXPECT_EQ(std::pair(picture.width, picture.height), std::pair(1280, 1024));
+    again.requestClose();
+    EXPECT_EQ(again.waitForExit(20s), std::optional<int>(0));
 }

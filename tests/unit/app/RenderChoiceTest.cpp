@@ -32,6 +32,20 @@ TEST(RenderChoice, TheEnvironmentDecidesEitherWay) {
     EXPECT_TRUE(fast.fastLook());
     EXPECT_FLOAT_EQ(*fast.fixedScale(), 1.0f);
     EXPECT_EQ(fast.warnings(), "");
+
+    // The options decide only what the environment leaves open; an "auto" there still
+    // counts as the environment's choice.
+    using Vexmor::app::Look;
+    const RenderChoice options(nullptr, nullptr, RendererKind::Software, Look::Full, 0.6f);
+    EXPECT_FALSE(options.fastLook());
+    EXPECT_FLOAT_EQ(*options.fixedScale(), 0.6f);
+    EXPECT_FALSE(options.scaleFromEnvironment());
+    const RenderChoice overridden("fast", "auto", RendererKind::Hardware, Look::Full, 0.6f);
+    EXPECT_TRUE(overridden.fastLook());
+    EXPECT_FALSE(overridden.fixedScale());
+    EXPECT_TRUE(overridden.scaleFromEnvironment());
+    const RenderChoice badScale(nullptr, "two", RendererKind::Hardware, Look::Auto, 0.6f);
+    EXPECT_FLOAT_EQ(*badScale.fixedScale(), 0.6f);
 }
 
 TEST(RenderChoice, OtherValuesAreIgnoredWithAWarningEach) {
