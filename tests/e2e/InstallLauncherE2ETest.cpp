@@ -63,6 +63,19 @@ TEST_F(FakeGameInstall, TheGameRunsInThePlayersDirectoryWithItsArgumentsStatusAn
               "game in " + playerDirectory().string() + "\nargument: one\nargument: two  words\n");
     const std::string firstRun = fileText(logFile());
 
+    // A level file named from where the player stands is found from the game's directory
+    // too; a game name is passed on as it is.
+    std::ofstream(home.path() / "mine.lvl") << "xDim 1\n";
+    const std::string fromRoot = home.path().relative_path().string() + "/mine.lvl";
+    ASSERT_EQ(launch("", "--level " + shellQuoted(fromRoot)), 0);
+    EXPECT_NE(fileText(logFile()).find("argument: /" + fromRoot + "\n"), std::string::npos)
+        << fileText(logFile());
+    ASSERT_EQ(launch("", "--level 'levels\\one.lvl'"), 0);
+    EXPECT_NE(fileText(logFile()).find("argument: levels\\one.lvl\n"), std::string::npos)
+        << fileText(logFile());
+    fs::remove(logFile().string() + ".1");
+    ASSERT_EQ(launch("", "one 'two  words'"), 0);
+
     // The run before is kept beside the log; a failure says where the log is, in the log
     // and on standard error, and its status is the launcher's.
     ASSERT_EQ(launch("FAKE_STATUS=5"), 5);
