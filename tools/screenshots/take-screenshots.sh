@@ -66,11 +66,12 @@ levels "$@" | while read -r level; do
     name=$(basename "${level//\\//}" .lvl)
     work=$(mktemp -d)
     cp -r "$root/data/." "$work/"
-    printf '%s\n' "$level" > "$work/levels/levels.ini"
     # The designed look, with smooth edges, at full resolution, whatever the renderer here;
-    # VEXMOR_LOOK and VEXMOR_RENDER_SCALE may ask for another.
-    (cd "$work" && VEXMOR_SAMPLES=4 VEXMOR_LOOK="${VEXMOR_LOOK:-full}" \
-        VEXMOR_RENDER_SCALE="${VEXMOR_RENDER_SCALE:-1}" "$game" </dev/null >"$work/console.txt" 2>&1) &
+    # VEXMOR_LOOK and VEXMOR_RENDER_SCALE may ask for another. The default options, not the
+    # player's own.
+    (cd "$work" && XDG_CONFIG_HOME="$work/config" VEXMOR_SAMPLES=4 \
+        VEXMOR_LOOK="${VEXMOR_LOOK:-full}" VEXMOR_RENDER_SCALE="${VEXMOR_RENDER_SCALE:-1}" \
+        "$game" --level "$level" </dev/null >"$work/console.txt" 2>&1) &
     pid=$!
     wait_for "$work/console.txt" "First render..."
     sleep "$first_shot_delay"
@@ -88,7 +89,7 @@ levels "$@" | while read -r level; do
     sleep 7
     press "$window" F12
     wait_for_png "$work/screenshot1.png"
-    xdotool key --window "$window" Escape 2>/dev/null || true
+    kill "$pid" 2>/dev/null || true
     wait "$pid" || true
     cp "$work/screenshot0.png" "$out/${name}_dark.png"
     cp "$work/screenshot1.png" "$out/${name}_bright.png"
