@@ -234,7 +234,7 @@ TEST_F(PlayE2E, FinishedLevelsAreKeptAndContinuePlaysTheNextOne) {
     EXPECT_EQ(again.waitForExit(20s), std::optional<int>(0));
 }
 
-TEST_F(PlayE2E, ACorruptProgressFileIsKeptAsideAndAPausedLevelStandsStill) {
+TEST_F(PlayE2E, ACorruptProgressFileIsKeptAsideAndAPausedLevelStandsStillAndRestarts) {
     const fs::path progressFile = data.path() / "home/.local/share/vexmor/progress.toml";
     fs::create_directories(progressFile.parent_path());
     std::ofstream(progressFile) << "version = [unclosed\n";
@@ -249,7 +249,8 @@ TEST_F(PlayE2E, ACorruptProgressFileIsKeptAsideAndAPausedLevelStandsStill) {
 
     // Paused in the middle of an era switch, the fog stands still.
     game.tapKey("Return");
-    std::this_thread::sleep_for(1s);
+    std::this_thread::sleep_for(4s);
+    const Picture arrival = screenshot();
     game.tapKey("t");
     std::this_thread::sleep_for(1s);
     game.tapKey("Escape");
@@ -260,6 +261,18 @@ TEST_F(PlayE2E, ACorruptProgressFileIsKeptAsideAndAPausedLevelStandsStill) {
     game.tapKey("Escape");
     std::this_thread::sleep_for(1s);
     EXPECT_GT(screenshot().differingShare(paused), 0.05) << "the menu is gone, the fog moves on";
+
+    // Restart: the level as it was on arrival, in the dark era again.
+    std::this_thread::sleep_for(5s);
+    EXPECT_GT(screenshot().differingShare(arrival), 0.2) << "the bright era";
+    game.tapKey("Escape");
+    std::this_thread::sleep_for(300ms);
+    game.tapKey("Down");
+    std::this_thread::sleep_for(300ms);
+    game.tapKey("Return");
+    ASSERT_TRUE(waitForCount("Level Initialisation done!", 2, 20s)) << game.output();
+    std::this_thread::sleep_for(4s);
+    EXPECT_LT(screenshot().differingShare(arrival), 0.01);
     game.requestClose();
     EXPECT_EQ(game.waitForExit(20s), std::optional<int>(0));
 }
