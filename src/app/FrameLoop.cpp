@@ -125,8 +125,7 @@ void FrameLoop::applySettings() {
     platform::ControlSettings& controls = platform::controlSettings();
     controls.degreesPerPixel = settings->mouseSensitivity;
     controls.invertY = settings->invertY;
-    sound::SoundLibrary::getInstance().engine->setVolumes(settings->musicVolume,
-                                                          settings->effectsVolume);
+    sound::SoundLibrary::setVolumes(settings->musicVolume, settings->effectsVolume);
     if (game != nullptr) {
         game->refreshMusic();
     }

@@ -1,19 +1,14 @@
 #pragma once
 
 #include "engine/GlName.h"
-#include "engine/RenderContext.h"
 #include "hud/Menu.h"
 #include "hud/MenuPicture.h"
 #include "hud/MenuView.h"
+#include "hud/ScreenQuad.h"
 
 #include <glm/vec2.hpp>
 
 #include <cstdint>
-
-namespace Vexmor::engine {
-class Model;
-class ShaderProgram;
-} // namespace Vexmor::engine
 
 namespace Vexmor::hud {
 
@@ -22,8 +17,6 @@ namespace Vexmor::hud {
 // changed; other frames only draw the texture.
 class MenuOverlay : public MenuView {
 public:
-    MenuOverlay();
-
     void render(const Menu& menu, MenuBackdrop backdrop) override;
     int indexAt(glm::dvec2 point) const override { return layout.indexAt(point); }
 
@@ -36,11 +29,7 @@ private:
     std::uint64_t drawnRevision = 0;
     MenuBackdrop drawnBackdrop = MenuBackdrop::Clear;
     glm::ivec2 drawnSize{0, 0};
-    engine::Model* quad = nullptr;
-    engine::ShaderProgram* program = nullptr;
-    int placementLocation = -1;
-    int textureLocation = -1;
-    engine::RenderContext quadContext;
+    ScreenQuad screen;
 };
 
 } // namespace Vexmor::hud

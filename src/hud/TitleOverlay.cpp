@@ -1,19 +1,14 @@
 #include "hud/TitleOverlay.h"
 
 #include "app/RenderSettings.h"
-#include "engine/Model.h"
-#include "engine/ModelLibrary.h"
 #include "engine/OnePixelClip.h"
 #include "engine/RenderContext.h"
 #include "engine/ScreenTexture.h"
-#include "engine/ShaderLibrary.h"
-#include "engine/ShaderProgram.h"
 #include "gameobject/GUIElement.h"
 #include "hud/TitleCard.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
-#include <glm/gtc/type_ptr.hpp>
 
 namespace Vexmor::hud {
 
@@ -25,14 +20,6 @@ TitleOverlay::TitleOverlay(const std::string& levelLine, const std::string& titl
     engine::makeScreenTexture(texture, card.width(), card.height(), rows.data());
 
     cardHeight = card.height();
-
-    engine::ShaderLibrary& shaders = engine::ShaderLibrary::getInstance();
-    engine::ModelLibrary& models = engine::ModelLibrary::getInstance();
-    program = shaders.guiProgram.get();
-    models.defaultProgram = program;
-    quad = models.getModel("models\\gui_plane.obj");
-    placementLocation = glGetUniformLocation(program->handle, "worldTrans");
-    textureLocation = glGetUniformLocation(program->handle, "colorTexture");
 
     // Drawn once into a single pixel: a software rasteriser builds the code for this
     // texture and blend now, not in the level's first frame.
@@ -61,29 +48,19 @@ void TitleOverlay::onUpdate(double seconds) {
 }
 
 void TitleOverlay::render(engine::RenderContext& /*context*/) {
-    if (!timer.isShowing() || quad == nullptr) {
+    if (!timer.isShowing() || !screen.isReady()) {
         return;
     }
     const app::RenderSettings& settings = app::renderSettings();
     fitTo(settings.framebufferWidth, settings.framebufferHeight);
     // The card's texels are opaque or clear (the shader drops clear ones), so a constant
     // alpha fades the whole card evenly.
-    glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendColor(0.0f, 0.0f, 0.0f, timer.opacity());
     glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
-    glUseProgram(program->handle);
-    glUniformMatrix4fv(placementLocation, 1, GL_FALSE, glm::value_ptr(placement));
-    glUniform1i(textureLocation, 0);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, texture.get());
-    glBindVertexArray(quad->vertexArray.get());
-    quad->drawElements(quadContext);
-    glBindVertexArray(0);
-    glUseProgram(0);
+    screen.draw(texture.get(), placement);
     glBlendColor(0.0f, 0.0f, 0.0f, 0.0f);
     glDisable(GL_BLEND);
-    glEnable(GL_DEPTH_TEST);
 }
 
 } // namespace Vexmor::hud

@@ -3,17 +3,13 @@
 #include "engine/GameObject.h"
 #include "engine/GlName.h"
 #include "engine/RenderContext.h"
+#include "hud/ScreenQuad.h"
 #include "hud/TitleTimer.h"
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
 
 #include <string>
-
-namespace Vexmor::engine {
-class Model;
-class ShaderProgram;
-} // namespace Vexmor::engine
 
 namespace Vexmor::hud {
 
@@ -40,11 +36,7 @@ private:
     int cardHeight = 0;
     glm::ivec2 fittedTo{0, 0};
     glm::mat4 placement{1.0f};
-    engine::Model* quad = nullptr;
-    engine::ShaderProgram* program = nullptr;
-    int placementLocation = -1;
-    int textureLocation = -1;
-    engine::RenderContext quadContext;
+    ScreenQuad screen;
     TitleTimer timer;
 };
 

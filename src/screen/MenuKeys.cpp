@@ -9,14 +9,8 @@ void MenuKeys::sample(platform::Input& input) {
 }
 
 hud::MenuCommands MenuKeys::read(platform::Input& input, double seconds) {
-    const platform::MenuCommands fired = keysAndPad.read(input, seconds);
     hud::MenuCommands commands;
-    commands.up = fired.up;
-    commands.down = fired.down;
-    commands.left = fired.left;
-    commands.right = fired.right;
-    commands.accept = fired.accept;
-    commands.back = fired.back;
+    static_cast<platform::MenuCommands&>(commands) = keysAndPad.read(input, seconds);
     commands.pointer = input.getCursorPosition();
     commands.pointerMoved = commands.pointer != lastPointer;
     lastPointer = commands.pointer;

@@ -21,6 +21,16 @@ std::unique_ptr<SoundEngine> openEngine() {
 } // namespace
 
 std::unique_ptr<SoundLibrary> SoundLibrary::instance;
+float SoundLibrary::musicVolume = 1.0f;
+float SoundLibrary::effectsVolume = 1.0f;
+
+void SoundLibrary::setVolumes(float music, float effects) {
+    musicVolume = music;
+    effectsVolume = effects;
+    if (instance) {
+        instance->engine->setVolumes(music, effects);
+    }
+}
 
 SoundLibrary& SoundLibrary::getInstance() {
     if (!instance) {
@@ -37,7 +47,9 @@ void SoundLibrary::destroyInstance() {
     instance.reset();
 }
 
-SoundLibrary::SoundLibrary() : engine(openEngine()) {}
+SoundLibrary::SoundLibrary() : engine(openEngine()) {
+    engine->setVolumes(musicVolume, effectsVolume);
+}
 
 SoundLibrary::~SoundLibrary() {
     engine.reset();

@@ -13,6 +13,9 @@ public:
     static bool hasInstance();
     // Releases the engine and the library.
     static void destroyInstance();
+    // The player's music and effects volumes: for the engine now, or the one made later
+    // (the engine opens with the first level, not before).
+    static void setVolumes(float music, float effects);
 
     ~SoundLibrary();
 
@@ -22,6 +25,8 @@ private:
     SoundLibrary();
 
     static std::unique_ptr<SoundLibrary> instance;
+    static float musicVolume;
+    static float effectsVolume;
 };
 
 } // namespace Vexmor::sound
