@@ -58,10 +58,11 @@ void GameScreen::init() {
     std::cout << "Reading levels..." << std::flush;
     levels.clear();
     // Without a readable list the game has no levels and the window stays black.
-    const LevelList::Reading list =
-        onlyLevel.empty() ? LevelList::read(levelListPath) : LevelList::Reading{{onlyLevel}, {}};
+    const LevelList::Reading list = onlyLevel.empty() ? LevelList::read(levelListPath)
+                                                      : LevelList::Reading{{onlyLevel}, {}, {}};
     // A listed file that is missing still counts: the game stops there when it is reached.
     levelFiles = list.levelFiles;
+    chapters = list.chapters;
     for (const std::string& levelFile : levelFiles) {
         levels.push_back(makeLevel(levelFile, this));
     }

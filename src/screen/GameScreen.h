@@ -3,6 +3,7 @@
 #include "hud/Menu.h"
 #include "platform/PressTracker.h"
 #include "screen/LevelChanger.h"
+#include "screen/LevelList.h"
 #include "screen/MenuKeys.h"
 #include "screen/Screen.h"
 
@@ -82,6 +83,7 @@ public:
     int getRequestedLevel() const { return requestedLevel; }
     std::size_t levelCount() const { return levels.size(); }
     const std::vector<std::string>& getLevelFiles() const { return levelFiles; }
+    const std::vector<LevelList::Chapter>& getChapters() const { return chapters; }
     const hud::Menu& getPauseMenu() const { return pauseMenu; }
 
 private:
@@ -94,6 +96,7 @@ private:
 
     std::vector<std::unique_ptr<Screen>> levels;
     std::vector<std::string> levelFiles;
+    std::vector<LevelList::Chapter> chapters;
     int currentLevel = -1;
     // -1 without levels; the number of levels once the last one is finished.
     int requestedLevel = -1;

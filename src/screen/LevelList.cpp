@@ -27,7 +27,7 @@ LevelList::Reading LevelList::read(const std::string& listName) {
                                    "' can't be read; there are no levels to play");
         return reading;
     }
-    reading.levelFiles = parse(in);
+    reading.levelFiles = parse(in, &reading.chapters);
     for (const std::string& levelFile : reading.levelFiles) {
         // The same test the level's own loading makes when it is reached.
         if (!fs::exists(platform::hostPath(levelFile), failure)) {
@@ -43,11 +43,21 @@ std::string LevelList::normalise(const std::string& line) {
     return boost::algorithm::trim_all_copy(line);
 }
 
-std::vector<std::string> LevelList::parse(std::istream& in) {
+std::vector<std::string> LevelList::parse(std::istream& in, std::vector<Chapter>* chapters) {
+    static const std::string chapterMark = "Chapter:";
     std::vector<std::string> paths;
     std::string line;
     while (std::getline(in, line)) {
         std::string path = normalise(line);
+        if (chapters != nullptr && !path.empty() && path.front() == '#') {
+            const std::string comment = normalise(path.substr(1));
+            std::string name = comment.compare(0, chapterMark.size(), chapterMark) == 0
+                                   ? normalise(comment.substr(chapterMark.size()))
+                                   : std::string();
+            if (!name.empty()) {
+                chapters->push_back({paths.size(), std::move(name)});
+            }
+        }
         if (path.empty() || path.front() == '#') {
             continue;
         }

@@ -84,7 +84,13 @@ void TitleScreen::buildMainMenu() {
 void TitleScreen::buildLevelMenu() {
     std::vector<hud::MenuItem> items;
     const std::vector<std::string>& files = game.getLevelFiles();
+    const std::vector<LevelList::Chapter>& chapters = game.getChapters();
+    auto chapter = chapters.begin();
     for (std::size_t i = 0; i < files.size(); ++i) {
+        // Chapters head their levels; a heading is never selected.
+        for (; chapter != chapters.end() && chapter->firstLevel == i; ++chapter) {
+            items.push_back({-1, chapter->name, "", true, true});
+        }
         const int index = static_cast<int>(i);
         const LevelRecord record = records(files[i]);
         const bool open = isOpen(index);

@@ -67,7 +67,9 @@ protected:
         fs::create_directories(dir / "levels");
         previous = fs::current_path();
         fs::current_path(dir);
-        std::ofstream("levels/levels.ini") << "levels\\a.lvl\nlevels\\b.lvl\nlevels\\c.lvl\n";
+        std::ofstream("levels/levels.ini")
+            << "# Chapter: First steps\nlevels\\a.lvl\nlevels\\b.lvl\n#Chapter:Later\n"
+               "#  Chapter:  \nlevels\\c.lvl\n";
         input.setCursorPosition({-1.0, -1.0});
         platform::setActiveInput(&input);
         game = std::make_unique<screen::GameScreen>(
@@ -80,9 +82,8 @@ protected:
             [](const std::string&, const std::string&) { return std::make_unique<Nothing>(); });
         game->setFlow(&flow);
         game->setMenuViewFactory([] { return std::make_unique<FakeView>(); });
-        game->setFinishListener([this](const std::string& line, double seconds) {
-            finished[line] = seconds;
-        });
+        game->setFinishListener(
+            [this](const std::string& line, double seconds) { finished[line] = seconds; });
         CoutCapture quiet;
         game->init();
     }
@@ -201,9 +202,14 @@ TEST_F(MenuScreens, TheTitleContinuesAtTheFirstUnfinishedLevelAndLocksTheRest) {
     tap(platform::key::Down, title);
     tap(platform::key::Enter, title);
     ASSERT_TRUE(title.isChoosingLevel());
+    // Grouped by the list's chapters; a chapter line without a name is only a comment.
     const hud::Menu& levels = title.currentMenu();
-    EXPECT_EQ(levels.items()[0].value, "0:42");
-    EXPECT_EQ(levels.items()[2].value, "1:01");
+    ASSERT_EQ(levels.items().size(), 5u);
+    EXPECT_TRUE(levels.items()[0].heading);
+    EXPECT_EQ(levels.items()[0].label, "First steps");
+    EXPECT_EQ(levels.items()[1].value, "0:42");
+    EXPECT_EQ(levels.items()[3].label, "Later");
+    EXPECT_EQ(levels.items()[4].value, "1:01");
     EXPECT_EQ(levels.selectedId(), 101);
     tap(platform::key::Escape, title);
     EXPECT_FALSE(title.isChoosingLevel());
