@@ -49,8 +49,8 @@ public:
     void fillCullingScenes();
 
     void updateObjects(bool bright, double seconds);
-    // Of the era's interactables that the player's reach point is in and whose centre he
-    // faces, the one nearest his view direction, or null.
+    // Of the era's interactables that the player's reach point is in (or that he stands
+    // against) and that he aims at, the one he aims at most directly, or null.
     gameobject::Interactable* interactableInReach(bool bright);
     // The rest of a frame once the screen has acted on its keys: both worlds step, then
     // the eye follows the body, the light follows the eye unless held, and the camera is
@@ -84,8 +84,9 @@ public:
     bool isOnGround() const { return onGround; }
 
 private:
-    // The projection and the culling take the framebuffer's aspect.
-    void followFramebuffer();
+    // The projection, the culling and the aim take the framebuffer's aspect and the field
+    // of view as they are now.
+    void followView();
     // The light rides half a unit above the eye and looks 10 degrees further down.
     void placeLight();
     // Hands the last sample to the player, then samples ground contact every 0.05 s of

@@ -262,3 +262,25 @@ TEST_F(AimGl, TheCrosshairMarksTheMiddleOfTheViewButNotOfTheHelp) {
     app::renderSettings().showHelp = true;
     EXPECT_FALSE(crosshairAtCentre(renderFrame(*level)));
 }
+
+TEST_F(AimGl, ADoorThePlayerStandsAgainstIsUsedFromEitherSide) {
+    start("aim\\door.lvl", doorLevel(0));
+    gameobject::Door* door = first<gameobject::Door>();
+    ASSERT_NE(door, nullptr);
+    // The leaf's faces lie at z = 7.45 and 7.55, the body is 0.25 round: against its front,
+    // then against its back from inside the door's own cell, facing it.
+    placeBody(3.75f, 7.81f);
+    EXPECT_TRUE(level->isLookingAtInteractable());
+    EXPECT_EQ(count(tapUse(), doorUsed), 1);
+    EXPECT_TRUE(door->isOpen());
+    EXPECT_EQ(count(tapUse(), doorUsed), 1);
+    frames(150); // swung shut again
+    ASSERT_EQ(door->getAngle(), 0.0f);
+
+    placeBody(3.75f, 7.19f);
+    turn(180.0f);
+    EXPECT_FALSE(door->isInRange(probe())) << "the reach point has passed through the leaf";
+    EXPECT_TRUE(level->isLookingAtInteractable());
+    EXPECT_EQ(count(tapUse(), doorUsed), 1);
+    EXPECT_TRUE(door->isOpen());
+}
