@@ -25,6 +25,11 @@ public:
     // Whether the eye is so close that the player stands against it, where the probe point
     // may already have passed it: then it is in reach as well.
     virtual bool isAgainst(const glm::vec3& /*eye*/) { return false; }
+    // Whether the player, out of reach, would reach it from where it is used: it answers
+    // from one side only and he stands at another.
+    virtual bool wantsOtherSide(const glm::vec3& /*eye*/, const glm::vec3& /*probe*/) {
+        return false;
+    }
     virtual void interact() = 0;
     // Where the player aims to use it, in world space.
     virtual glm::vec3 getCentre() = 0;

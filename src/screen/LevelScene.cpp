@@ -136,6 +136,14 @@ void LevelScene::updateObjects(bool bright, double seconds) {
 }
 
 gameobject::Interactable* LevelScene::interactableInReach(bool bright) {
+    return aimedAt(bright, false);
+}
+
+gameobject::Interactable* LevelScene::interactableFromAnotherSide(bool bright) {
+    return aimedAt(bright, true);
+}
+
+gameobject::Interactable* LevelScene::aimedAt(bool bright, bool fromAnotherSide) {
     followView();
     const glm::mat4& camera = player->getCameraMatrix();
     const glm::vec3 eye(camera[3]);
@@ -144,8 +152,10 @@ gameobject::Interactable* LevelScene::interactableInReach(bool bright) {
     gameobject::Interactable* chosen = nullptr;
     for (gameobject::Interactable* interactable :
          bright ? brightInteractables : darkInteractables) {
-        if ((interactable->isInRange(probe) || interactable->isAgainst(eye)) &&
-            aim.offer(interactable->getAimArea())) {
+        const bool counts = fromAnotherSide
+                                ? interactable->wantsOtherSide(eye, probe)
+                                : interactable->isInRange(probe) || interactable->isAgainst(eye);
+        if (counts && aim.offer(interactable->getAimArea())) {
             chosen = interactable;
         }
     }

@@ -52,6 +52,9 @@ public:
     // Of the era's interactables that the player's reach point is in (or that he stands
     // against) and that he aims at, the one he aims at most directly, or null.
     gameobject::Interactable* interactableInReach(bool bright);
+    // Of those he would reach from their use side but stands beside or behind, the one he
+    // aims at most directly, or null.
+    gameobject::Interactable* interactableFromAnotherSide(bool bright);
     // The rest of a frame once the screen has acted on its keys: both worlds step, then
     // the eye follows the body, the light follows the eye unless held, and the camera is
     // taken over for drawing. The player is pushed and the ground sampled in the
@@ -87,6 +90,7 @@ private:
     // The projection, the culling and the aim take the framebuffer's aspect and the field
     // of view as they are now.
     void followView();
+    gameobject::Interactable* aimedAt(bool bright, bool fromAnotherSide);
     // The light rides half a unit above the eye and looks 10 degrees further down.
     void placeLight();
     // Hands the last sample to the player, then samples ground contact every 0.05 s of
