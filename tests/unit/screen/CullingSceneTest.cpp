@@ -50,22 +50,17 @@ TEST(CullingScene, DrawsWhatReachesIntoTheViewIncludingWhatOnlyTouchesIt) {
     EXPECT_EQ(bigBehind.renders, 1);
 }
 
-TEST(CullingScene, TheSidesFollowTheCameraTheFieldOfViewAndTheWiderHorizontalView) {
+TEST(CullingScene, TheSidesFollowTheCameraAndTheWiderHorizontalView) {
     CullingScene scene;
+    // 22.5 degrees up is the top edge; 4:3 makes the side edge about 28.9 degrees.
     const glm::mat4 camera(1.0f);
     const float z = -10.0f;
-    // Half the field of view up is the top edge; 4:3 makes the side edge a third wider.
-    for (const float fieldOfView : {45.0f, 35.0f, 70.0f}) {
-        SCOPED_TRACE(fieldOfView);
-        scene.setFrustum(Vexmor::screen::ViewFrustum(4.0f / 3.0f, fieldOfView));
-        const float top = 10.0f * std::tan(fieldOfView * 0.5f * 0.0174533f);
-        EXPECT_TRUE(scene.isVisible(camera, {0, top - 0.01f, z}, 0.0f));
-        EXPECT_FALSE(scene.isVisible(camera, {0, top + 0.01f, z}, 0.0f));
-        EXPECT_TRUE(scene.isVisible(camera, {top * 1.3f, -top * 0.99f, z}, 0.0f));
-        EXPECT_FALSE(scene.isVisible(camera, {top * 1.34f, 0, z}, 0.0f));
-        EXPECT_FALSE(scene.isVisible(camera, {-top * 1.34f, 0, z}, 0.0f));
-    }
-    scene.setFrustum(Vexmor::screen::ViewFrustum());
+    const float top = 10.0f * std::tan(22.5f * 0.0174533f);
+    EXPECT_TRUE(scene.isVisible(camera, {0, top - 0.01f, z}, 0.0f));
+    EXPECT_FALSE(scene.isVisible(camera, {0, top + 0.01f, z}, 0.0f));
+    EXPECT_TRUE(scene.isVisible(camera, {top * 1.3f, 0, z}, 0.0f));
+    EXPECT_FALSE(scene.isVisible(camera, {top * 1.34f, 0, z}, 0.0f));
+    EXPECT_FALSE(scene.isVisible(camera, {-top * 1.34f, 0, z}, 0.0f));
 
     // Turned to look along +x from (5, 0, 0).
     const glm::mat4 turned = glm::translate(glm::mat4(1.0f), glm::vec3(5, 0, 0)) *

@@ -222,7 +222,8 @@ Image usePlateTexture() {
                 continue;
             }
             const float s = (static_cast<float>(y) + 0.5f) / faceRows;
-            // Distances in pixels to the frame's inner edge and to the nearest chevron's arms.
+            // Pixels from the nearest border: the frame fills the outer fifteen, its glow
+            // fades inward.
             const float edge =
                 std::min(std::min(u, 1.0f - u) * size, std::min(s, 1.0f - s) * faceRows);
             const float frame = 1.0f - smoothstep(14.0f, 16.0f, edge);
