@@ -130,6 +130,7 @@ void FrameLoop::applySettings() {
         game->refreshMusic();
     }
     RenderSettings& render = renderSettings();
+    render.fieldOfViewDegrees = settings->fieldOfView;
     if (render.showFrameStatistics != settings->frameStatistics) {
         render.showFrameStatistics = settings->frameStatistics;
         refreshTitle(statistics.getDisplayedFps(), statistics.getDisplayedMillis());

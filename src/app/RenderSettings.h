@@ -22,6 +22,9 @@ struct RenderSettings {
     float renderScale = 1.0f;
     // The level shader's cheaper build, for software rasterisers.
     bool fastLook = false;
+    // The view's height in degrees, taken up by the next frame; the options keep it within
+    // 35 to 70.
+    float fieldOfViewDegrees = 45.0f;
 
     // F5 steps 2 -> 1 -> 0 -> 2.
     void stepMipmapMode();

@@ -31,6 +31,14 @@ const glm::vec3 leafCentre(0.0f, 0.0f, 1.25f);
 
 // Halfway up the drawn leaf, from the floor to its top edge, in the doorway.
 const glm::vec4 leafMiddle(0.0f, -0.275f, 1.25f, 1.0f);
+// From there to the leaf's side edge and to its top edge.
+const glm::vec4 leafHalfWidth(0.6f, 0.0f, 0.0f, 0.0f);
+const glm::vec4 leafHalfHeight(0.0f, 0.975f, 0.0f, 0.0f);
+// An eye this near the leaf's middle plane, and in front of it give or take the player's
+// width, is a player touching the leaf or all but: his body is 0.25 round the eye, the
+// leaf 0.1 thick. Nothing fits between, and no wall lies that near.
+constexpr float againstDepth = 0.5f;
+constexpr float againstMargin = 0.25f;
 
 // The leaf turns about its hinge edge, the vertical line through (-0.62, y, 1.25).
 glm::mat4 hinge(float angle) {
@@ -144,6 +152,17 @@ bool Door::isInRange(const glm::vec3& point) {
     return state != Fallen && containsPoint(point);
 }
 
+bool Door::isAgainst(const glm::vec3& eye) {
+    if (state == Fallen) {
+        return false;
+    }
+    const glm::vec3 local =
+        glm::vec3(glm::inverse(getWorldMatrix()) * glm::vec4(eye, 1.0f)) - glm::vec3(leafMiddle);
+    return std::abs(local.z) <= againstDepth &&
+           std::abs(local.x) <= leafHalfWidth.x + againstMargin &&
+           std::abs(local.y) <= leafHalfHeight.y;
+}
+
 void Door::interact() {
     if (state == Fallen) {
         return;
@@ -157,6 +176,12 @@ void Door::interact() {
 
 glm::vec3 Door::getCentre() {
     return glm::vec3(getWorldMatrix() * leafMiddle);
+}
+
+AimArea Door::getAimArea() {
+    const glm::mat4& world = getWorldMatrix();
+    return {glm::vec3(world * leafMiddle), glm::vec3(world * leafHalfWidth),
+            glm::vec3(world * leafHalfHeight)};
 }
 
 std::unique_ptr<physics::OwnedRigidBody> Door::takeCollisionBody() {

@@ -25,9 +25,14 @@ public:
 
     void onUpdate(double seconds) override;
     bool isInRange(const glm::vec3& point) override;
+    // Pressed against the leaf the probe point has passed through it, into the cell
+    // beyond, where the reach test would miss it.
+    bool isAgainst(const glm::vec3& eye) override;
     void interact() override;
     // The middle of the leaf where it stands now.
     glm::vec3 getCentre() override;
+    // The leaf where it stands now: looking at any part of it is aiming at the door.
+    AimArea getAimArea() override;
     bool refusedUse() const override { return state == Locked; }
 
     // Hands the collision box to whoever adds it to a physics world; the door keeps

@@ -1,6 +1,7 @@
 #include "levelloader/TimeMachineBlock.h"
 
 #include "gameobject/timemachine/TimeMachine.h"
+#include "gameobject/timemachine/UsePlate.h"
 #include "physics/CollisionShapeLibrary.h"
 
 #include <BulletCollision/CollisionShapes/btSphereShape.h>
@@ -13,12 +14,14 @@ TimeMachineBlock::TimeMachineBlock(std::int32_t x, std::int32_t y, std::int32_t 
 
 TimeMachineBlock::~TimeMachineBlock() = default;
 
+glm::mat4 TimeMachineBlock::placement() const {
+    const glm::mat4 corner = glm::translate(glm::mat4(1.0f), glm::vec3(1.25f, 0.0f, 1.25f));
+    return corner * blockTransform(orientation);
+}
+
 gameobject::TimeMachine* TimeMachineBlock::machine(int era) {
     Handover<gameobject::TimeMachine>& cached = era == darkEra ? darkMachine : brightMachine;
-    return cached.get([&] {
-        const glm::mat4 corner = glm::translate(glm::mat4(1.0f), glm::vec3(1.25f, 0.0f, 1.25f));
-        return std::make_unique<gameobject::TimeMachine>(corner * blockTransform(orientation));
-    });
+    return cached.get([&] { return std::make_unique<gameobject::TimeMachine>(placement()); });
 }
 
 ObjectList TimeMachineBlock::objects(int era) {
@@ -26,6 +29,9 @@ ObjectList TimeMachineBlock::objects(int era) {
     ObjectList created;
     if (auto owned = (era == darkEra ? darkMachine : brightMachine).take()) {
         created.push_back(std::move(owned));
+        // On the floor before the use side, where the player stands to use it.
+        created.push_back(std::make_unique<gameobject::timemachine::UsePlate>(
+            placement() * glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, -1.25f, 1.4f))));
     }
     return created;
 }

@@ -9,7 +9,8 @@ class TimeMachine;
 
 namespace Vexmor::levelloader {
 
-// The level's goal: a time machine standing at the cell's corner in each era.
+// The level's goal: a time machine standing at the cell's corner in each era, with the
+// lit plate before the side it is used from.
 class TimeMachineBlock : public BlockObject {
 public:
     TimeMachineBlock(std::int32_t x, std::int32_t y, std::int32_t z, int orientation);
@@ -27,6 +28,8 @@ public:
     const int orientation;
 
 private:
+    // The machine's world matrix.
+    glm::mat4 placement() const;
     gameobject::TimeMachine* machine(int era);
     ObjectList objects(int era);
     BodyList body() const;

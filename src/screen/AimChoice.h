@@ -1,31 +1,44 @@
 #pragma once
 
+#include "gameobject/Interactable.h"
+#include "screen/ViewFrustum.h"
+
+#include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
 namespace Vexmor::screen {
 
-// Picks, among points offered one after another, the one the eye looks at most directly,
-// and only points within the aiming cone: a bit narrower than the view's half-width, so
-// what is offered is on screen.
+// Picks, among areas offered one after another, the one the eye looks at most directly.
+// An area counts only when the line of sight passes through it or its centre lies within
+// the aiming cone: the ellipse that fits the view, so whatever is offered shows on screen.
 class AimChoice {
 public:
-    static constexpr float coneDegrees = 50.0f;
+    // The camera's world matrix (it looks along its -z) and the view it sees through.
+    AimChoice(const glm::mat4& camera, const ViewFrustum& view);
 
-    AimChoice(const glm::vec3& eye, const glm::vec3& forward);
-
-    // True when `centre` lies within the cone and nearer the view direction than every
-    // point offered before it; it is then the choice.
-    bool offer(const glm::vec3& centre);
+    // True when `area` is aimed at, more directly than every area offered before it or as
+    // directly and nearer; it is then the choice.
+    bool offer(const gameobject::AimArea& area);
 
     // The full 3D angle between the view direction and the line from the eye to `point`.
     static float degreesOffView(const glm::vec3& eye, const glm::vec3& forward,
                                 const glm::vec3& point);
 
 private:
+    bool insideCone(const glm::vec3& point) const;
+    // How far along the line of sight it meets the area; negative when it misses.
+    float sightThrough(const gameobject::AimArea& area) const;
+
     glm::vec3 eye;
+    glm::vec3 right;
+    glm::vec3 up;
     glm::vec3 forward;
-    // The choice's angle off the view direction; beyond the cone while there is none.
-    float chosen;
+    float halfWidth;
+    float halfHeight;
+    // The choice's angle off the view direction and its distance; beyond anything while
+    // there is none.
+    float chosenDegrees = 360.0f;
+    float chosenDistance = 0.0f;
 };
 
 } // namespace Vexmor::screen

@@ -32,6 +32,7 @@ LevelManager::~LevelManager() = default;
 void LevelManager::init() {
     std::cout << "Init Framebuffer..." << std::endl;
     lookingAtInteractable = false;
+    showingOtherSideSign = false;
     lockSignSeconds = 0.0;
     paused = false;
     scene.createShadowMap();
@@ -56,6 +57,9 @@ void LevelManager::init() {
         makeScreenImage({"img\\interact.png", 0.1f, 0.1f, -0.05f, -0.55f, ScreenFit::Scaled});
     helpImage = makeScreenImage({"img\\VexmorHelp.png", 2.0f, 2.0f, 0.0f, 0.0f, ScreenFit::Scaled});
     lockSign = makeScreenImage({"img\\locked.png", 0.1f, 0.1f, -0.05f, -0.55f, ScreenFit::Scaled});
+    // Four hints wide, its disc where the hint's is.
+    otherSideSign =
+        makeScreenImage({"img\\other_side.png", 0.4f, 0.1f, 0.1f, -0.55f, ScreenFit::Scaled});
     // 32 x 32 window pixels, one per texel, so its thin lines stay sharp.
     crosshair = makeScreenImage(
         {"img\\crosshair.png", 32.0f / 512.0f, 32.0f / 384.0f, 0.0f, 0.0f, ScreenFit::Pixels});
@@ -78,7 +82,8 @@ void LevelManager::init() {
 void LevelManager::warmUp() {
     const engine::OnePixelClip clip;
     scene.warmUp();
-    for (gameobject::GUIElement* image : {crosshair.get(), interactIcon.get(), lockSign.get()}) {
+    for (gameobject::GUIElement* image :
+         {crosshair.get(), interactIcon.get(), lockSign.get(), otherSideSign.get()}) {
         drawScreenImage(*image, scene.frameContext());
     }
 }
@@ -90,6 +95,7 @@ void LevelManager::close() {
     interactIcon.reset();
     helpImage.reset();
     lockSign.reset();
+    otherSideSign.reset();
     crosshair.reset();
 }
 
@@ -116,6 +122,10 @@ void LevelManager::update(double seconds) {
     if (levelEndManager->levelEnding) {
         target = nullptr;
     }
+    // Only the machine asks for another side, and it is not offered meanwhile either.
+    showingOtherSideSign = target == nullptr && !timeSwitcher->isSwitching() &&
+                           !levelEndManager->levelEnding &&
+                           scene.interactableFromAnotherSide(isBright()) != nullptr;
     lockSignSeconds = std::max(0.0, lockSignSeconds - seconds);
     if (target != nullptr) {
         lookingAtInteractable = true;
@@ -152,7 +162,7 @@ void LevelManager::setPaused(bool paused) {
 
 void LevelManager::turnView(float degrees) {
     scene.getPlayer()->turnView(degrees);
-    scene.followView();
+    scene.followCamera();
 }
 
 bool LevelManager::holdsRenderScale() const {
@@ -181,6 +191,8 @@ void LevelManager::render() {
         drawScreenImage(*lockSign, scene.frameContext());
     } else if (lookingAtInteractable) {
         drawScreenImage(*interactIcon, scene.frameContext());
+    } else if (showingOtherSideSign) {
+        drawScreenImage(*otherSideSign, scene.frameContext());
     }
 }
 

@@ -40,6 +40,9 @@ public:
     bool isLookingAtInteractable() const { return lookingAtInteractable; }
     // A locked door was just tried: its sign stands in for the use hint a while.
     bool isShowingLockSign() const { return lockSignSeconds > 0.0; }
+    // The player aims at the time machine from a side it is not used from, near enough to
+    // use it from its own: a sign tells him to walk round.
+    bool isShowingOtherSideSign() const { return showingOtherSideSign; }
     const LevelScene& getScene() const { return scene; }
     LevelScene& getScene() { return scene; }
     const TimeSwitcher* getTimeSwitcher() const { return timeSwitcher.get(); }
@@ -55,6 +58,7 @@ private:
     LevelChanger* levelChanger;
     std::unique_ptr<LevelEndManager> levelEndManager;
     bool lookingAtInteractable = false;
+    bool showingOtherSideSign = false;
     platform::PressTracker switchEra;
     platform::PressTracker use;
     double lockSignSeconds = 0.0;
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<gameobject::GUIElement> interactIcon;
     std::unique_ptr<gameobject::GUIElement> helpImage;
     std::unique_ptr<gameobject::GUIElement> lockSign;
+    std::unique_ptr<gameobject::GUIElement> otherSideSign;
     std::unique_ptr<gameobject::GUIElement> crosshair;
 };
 

@@ -136,14 +136,26 @@ void LevelScene::updateObjects(bool bright, double seconds) {
 }
 
 gameobject::Interactable* LevelScene::interactableInReach(bool bright) {
+    return aimedAt(bright, false);
+}
+
+gameobject::Interactable* LevelScene::interactableFromAnotherSide(bool bright) {
+    return aimedAt(bright, true);
+}
+
+gameobject::Interactable* LevelScene::aimedAt(bool bright, bool fromAnotherSide) {
+    followView();
     const glm::mat4& camera = player->getCameraMatrix();
     const glm::vec3 eye(camera[3]);
     const glm::vec3 probe(camera * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f));
-    AimChoice aim(eye, probe - eye);
+    AimChoice aim(camera, frustum);
     gameobject::Interactable* chosen = nullptr;
     for (gameobject::Interactable* interactable :
          bright ? brightInteractables : darkInteractables) {
-        if (interactable->isInRange(probe) && aim.offer(interactable->getCentre())) {
+        const bool counts = fromAnotherSide
+                                ? interactable->wantsOtherSide(eye, probe)
+                                : interactable->isInRange(probe) || interactable->isAgainst(eye);
+        if (counts && aim.offer(interactable->getAimArea())) {
             chosen = interactable;
         }
     }
@@ -168,7 +180,7 @@ void LevelScene::finishFrame(double seconds, bool lightHeld) {
     cameraTransform = player->getCameraMatrix();
 }
 
-void LevelScene::followView() {
+void LevelScene::followCamera() {
     placeLight();
     cameraTransform = player->getCameraMatrix();
 }
@@ -191,14 +203,15 @@ void LevelScene::movePlayerTo(bool bright) {
     player->getBody()->activate();
 }
 
-void LevelScene::followFramebuffer() {
+void LevelScene::followView() {
     const app::RenderSettings& settings = app::renderSettings();
     const float aspect =
         ViewFrustum::aspectOf(settings.framebufferWidth, settings.framebufferHeight);
-    if (aspect == frustum.getAspect()) {
+    if (aspect == frustum.getAspect() &&
+        settings.fieldOfViewDegrees == frustum.getFieldOfViewDegrees()) {
         return;
     }
-    frustum = ViewFrustum(aspect);
+    frustum = ViewFrustum(aspect, settings.fieldOfViewDegrees);
     projection = frustum.projection();
     for (CullingScene* scene : {brightCullingScene.get(), darkCullingScene.get(),
                                 brightCasters.get(), darkCasters.get()}) {
@@ -209,7 +222,7 @@ void LevelScene::followFramebuffer() {
 }
 
 void LevelScene::render(bool bright, float fogDistance, float fogTimer) {
-    followFramebuffer();
+    followView();
     const glm::mat4 lightView = ViewFrustum::lightProjection() * glm::inverse(lightCamera);
     shadowPass(bright, lightView);
     mainPass(bright, lightView, fogDistance, fogTimer);

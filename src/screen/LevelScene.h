@@ -49,16 +49,19 @@ public:
     void fillCullingScenes();
 
     void updateObjects(bool bright, double seconds);
-    // Of the era's interactables that the player's reach point is in and whose centre he
-    // faces, the one nearest his view direction, or null.
+    // Of the era's interactables that the player's reach point is in (or that he stands
+    // against) and that he aims at, the one he aims at most directly, or null.
     gameobject::Interactable* interactableInReach(bool bright);
+    // Of those he would reach from their use side but stands beside or behind, the one he
+    // aims at most directly, or null.
+    gameobject::Interactable* interactableFromAnotherSide(bool bright);
     // The rest of a frame once the screen has acted on its keys: both worlds step, then
     // the eye follows the body, the light follows the eye unless held, and the camera is
     // taken over for drawing. The player is pushed and the ground sampled in the
     // sub-steps, so neither follows the frame rate.
     void finishFrame(double seconds, bool lightHeld);
     // The eye and the lamp take the player's camera as it is, without a step.
-    void followView();
+    void followCamera();
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
 
@@ -86,8 +89,10 @@ public:
     bool isOnGround() const { return onGround; }
 
 private:
-    // The projection and the culling take the framebuffer's aspect.
-    void followFramebuffer();
+    // The projection, the culling and the aim take the framebuffer's aspect and the field
+    // of view as they are now.
+    void followView();
+    gameobject::Interactable* aimedAt(bool bright, bool fromAnotherSide);
     // The light rides half a unit above the eye and looks 10 degrees further down.
     void placeLight();
     // Hands the last sample to the player, then samples ground contact every 0.05 s of

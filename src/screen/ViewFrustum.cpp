@@ -8,7 +8,8 @@
 
 namespace Vexmor::screen {
 
-ViewFrustum::ViewFrustum(float aspect) : aspect(aspect) {}
+ViewFrustum::ViewFrustum(float aspect, float fieldOfViewDegrees)
+    : aspect(aspect), fieldOfViewDegrees(fieldOfViewDegrees) {}
 
 float ViewFrustum::aspectOf(int width, int height) {
     if (width <= 0 || height <= 0) {
@@ -18,7 +19,7 @@ float ViewFrustum::aspectOf(int width, int height) {
 }
 
 float ViewFrustum::halfHeightSlope() const {
-    return std::tan(engine::radians(halfAngleDegrees));
+    return std::tan(engine::radians(fieldOfViewDegrees * 0.5f));
 }
 
 glm::mat4 ViewFrustum::projection() const {
@@ -28,7 +29,7 @@ glm::mat4 ViewFrustum::projection() const {
 }
 
 glm::mat4 ViewFrustum::lightProjection() {
-    const float t = ViewFrustum().halfHeightSlope() * nearDistance;
+    const float t = std::tan(engine::radians(lampHalfAngleDegrees)) * nearDistance;
     return glm::frustum(-t, t, -t, t, nearDistance, farDistance);
 }
 

@@ -11,9 +11,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The player starts beside the time machine's front, in reach of it.
-const char* const besideTheMachine = "xDim 3\nyDim 3\nzDim 3\nplayer 1 1 1\n"
-                                     "timemachine 0 1 0\nair 1 1 0\nair 0 1 1\nair 1 1 1\n";
+// The player starts before the time machine's front, in reach of it and facing it.
+const char* const beforeTheMachine = "xDim 3\nyDim 3\nzDim 3\nplayer 0.5 1 1.5\n"
+                                     "timemachine 0 1 0\nair 1 1 0\nair 0 1 1\nair 1 1 1\n"
+                                     "air 0 1 2\nair 1 1 2\n";
 
 // Mean colour of a screenshot, and how much of it differs from another.
 struct Picture {
@@ -68,8 +69,8 @@ protected:
             fs::copy(fs::path(VEXMOR_DATA_DIR) / folder, data.path() / folder,
                      fs::copy_options::recursive);
         }
-        data.write("levels/one.lvl", besideTheMachine);
-        data.write("levels/two.lvl", besideTheMachine);
+        data.write("levels/one.lvl", beforeTheMachine);
+        data.write("levels/two.lvl", beforeTheMachine);
         data.write("levels/levels.ini", "# two short levels\nlevels\\one.lvl\nlevels\\two.lvl\n");
     }
 

@@ -37,6 +37,15 @@ const char* const machineLevel = "xDim 4\nyDim 3\nzDim 4\nplayer 1.5 1 2\n"
                                  "air 2 1 1\nair 1 1 2\nair 2 1 2\n"
                                  "timemachine 1 1 1 0\n";
 
+// A room of four by four cells round a time machine used from +z, the player behind it
+// looking away from it.
+const char* const roomLevel = "xDim 4\nyDim 3\nzDim 4\nplayer 1.5 1 0\n"
+                              "air 0 1 0\nair 1 1 0\nair 2 1 0\nair 3 1 0\n"
+                              "air 0 1 1\nair 2 1 1\nair 3 1 1\n"
+                              "air 0 1 2\nair 1 1 2\nair 2 1 2\nair 3 1 2\n"
+                              "air 0 1 3\nair 1 1 3\nair 2 1 3\nair 3 1 3\n"
+                              "timemachine 1 1 1 0\n";
+
 const std::string doorUsed = "Player interacted with door!\n";
 const std::string machineUsed = "Player interacted with Timemachine!\n";
 
@@ -73,6 +82,18 @@ bool crosshairAtCentre(const std::vector<unsigned char>& frame) {
 bool amberInHint(const std::vector<unsigned char>& frame) {
     const unsigned char* rgb = pixel(frame, 491, 166);
     return rgb[0] >= 200 && rgb[1] >= 120 && rgb[2] <= 120;
+}
+
+// Light pixels right of the hint, where the other-side sign shows its words.
+int wordsRightOfHint(const std::vector<unsigned char>& frame) {
+    int light = 0;
+    for (int y = 160; y < 186; ++y) {
+        for (int x = 520; x < 650; ++x) {
+            light += std::min({pixel(frame, x, y)[0], pixel(frame, x, y)[1],
+                               pixel(frame, x, y)[2]}) >= 200;
+        }
+    }
+    return light;
 }
 
 class AimGl : public ShippedDataGl {
@@ -261,4 +282,44 @@ TEST_F(AimGl, TheCrosshairMarksTheMiddleOfTheViewButNotOfTheHelp) {
     }
     app::renderSettings().showHelp = true;
     EXPECT_FALSE(crosshairAtCentre(renderFrame(*level)));
+}
+
+TEST_F(AimGl, ADoorThePlayerStandsAgainstIsUsed) {
+    start("aim\\door.lvl", doorLevel(0));
+    gameobject::Door* door = first<gameobject::Door>();
+    ASSERT_NE(door, nullptr);
+    // The leaf's back lies at z = 7.45 and the body is 0.25 round: against it from inside the
+    // door's own cell, facing it, where the reach point has passed through the leaf.
+    placeBody(3.75f, 7.19f);
+    turn(180.0f);
+    EXPECT_FALSE(door->isInRange(probe()));
+    EXPECT_TRUE(level->isLookingAtInteractable());
+    EXPECT_EQ(count(tapUse(), doorUsed), 1);
+    EXPECT_TRUE(door->isOpen());
+}
+
+TEST_F(AimGl, BehindTheMachineASignSaysToUseItFromTheOtherSide) {
+    start("aim\\room.lvl", roomLevel);
+    EXPECT_FALSE(level->isShowingOtherSideSign()) << "looking away";
+    // Facing it from behind, 3.75 units off: near enough were this its use side.
+    turn(180.0f);
+    EXPECT_TRUE(level->isShowingOtherSideSign());
+    EXPECT_FALSE(level->isLookingAtInteractable());
+    EXPECT_GT(wordsRightOfHint(renderFrame(*level)), 100);
+    EXPECT_EQ(count(tapUse(), machineUsed), 0);
+    // Not while the era switches.
+    input.press('T');
+    frames(2);
+    input.release('T');
+    EXPECT_FALSE(level->isShowingOtherSideSign());
+    frames(330);
+    EXPECT_TRUE(level->isShowingOtherSideSign());
+
+    // As far off on the use side, the hint and not the sign, and it starts.
+    placeBody(5.0f, 8.75f);
+    turn(180.0f);
+    EXPECT_FALSE(level->isShowingOtherSideSign());
+    EXPECT_EQ(wordsRightOfHint(renderFrame(*level)), 0);
+    EXPECT_EQ(count(tapUse(), machineUsed), 1);
+    EXPECT_FALSE(level->isShowingOtherSideSign()) << "nor once it runs";
 }

@@ -8,6 +8,7 @@
 #include "gameobject/Stair.h"
 #include "gameobject/WallPanel.h"
 #include "gameobject/timemachine/TimeMachine.h"
+#include "gameobject/timemachine/UsePlate.h"
 #include "levelloader/LevelLoader.h"
 
 #include <BulletCollision/CollisionShapes/btBoxShape.h>
@@ -175,6 +176,24 @@ TEST_F(BlockObjectsGl, TheTimeMachineStandsAtTheCellCornerAndEndsTheLevelInBothE
     ASSERT_EQ(level.darkBodies.size(), 3u);
     EXPECT_TRUE(near(origin(level.darkBodies[0]), btVector3(2.5f, 1.25f, 2.5f)));
     EXPECT_EQ(level.darkInteractables.front(), static_cast<gameobject::Interactable*>(dark[0]));
+
+    // Each era has a plate on the floor, brighter than the machine, before the side the
+    // machine answers from, whichever way the block turns it.
+    for (int orientation = 0; orientation < 4; ++orientation) {
+        const LevelData turned = load("xDim 2\nyDim 1\nzDim 2\nplayer 0 0 0\ntimemachine 0 0 0 " +
+                                      std::to_string(orientation) + "\n");
+        for (const auto* objects : {&turned.darkObjects, &turned.brightObjects}) {
+            const auto plates = ofType<gameobject::timemachine::UsePlate>(*objects);
+            auto* machine = ofType<gameobject::TimeMachine>(*objects).at(0);
+            ASSERT_EQ(plates.size(), 1u);
+            EXPECT_GT(plates[0]->getEmission(), machine->getParts()[0]->getEmission());
+            // Three units out on the plate's side, facing it, a player reaches it; opposite not.
+            glm::vec3 out = plates[0]->getWorldPosition() - machine->getWorldPosition();
+            out = glm::normalize(glm::vec3(out.x, 0.0f, out.z));
+            EXPECT_TRUE(machine->isInRange(machine->getWorldPosition() + out * 2.0f));
+            EXPECT_FALSE(machine->isInRange(machine->getWorldPosition() - out * 2.0f));
+        }
+    }
 }
 
 TEST_F(BlockObjectsGl, EachBallItemGivesEachEraItsOwnRollingBall) {

@@ -47,10 +47,11 @@ protected:
         data->write("models/door.obj", farReachObj);
         data->write("models/gui_plane.obj", cubeObj);
         for (const char* texture :
-             {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty", "door_texture",
-              "capsule_off", "capsule_on", "lock_down_on", "lock_up_off", "lock_down_off",
-              "lock_up_on", "rotator_off", "rotator_on", "chair", "interact", "VexmorHelp",
-              "locked", "crosshair"}) {
+             {"default",       "Wall",        "WallDirty",   "FloorCeil",    "FloorCeilDirty",
+              "door_texture",  "capsule_off", "capsule_on",  "lock_down_on", "lock_up_off",
+              "lock_down_off", "lock_up_on",  "rotator_off", "rotator_on",   "chair",
+              "use_plate",     "interact",    "VexmorHelp",  "locked",       "other_side",
+              "crosshair"}) {
             data->writeCheckerPng(std::string("img/") + texture + ".png", 16, 0x806040, 0x405060);
         }
         platform::setActiveInput(&input);

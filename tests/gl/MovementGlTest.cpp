@@ -74,7 +74,7 @@ protected:
         for (const char* texture :
              {"default", "Wall", "WallDirty", "FloorCeil", "FloorCeilDirty", "Stairs",
               "StairsDirty", "Wall_destructed", "WallDirty_destructed", "door_texture", "interact",
-              "VexmorHelp", "locked", "crosshair"}) {
+              "VexmorHelp", "locked", "other_side", "crosshair"}) {
             data->writeCheckerPng(std::string("img/") + texture + ".png", 16, 0x806040, 0x405060);
         }
         platform::setActiveInput(&input);

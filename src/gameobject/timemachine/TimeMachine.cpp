@@ -6,6 +6,7 @@
 #include "gameobject/timemachine/CapsuleRight.h"
 #include "gameobject/timemachine/LockBig.h"
 #include "gameobject/timemachine/LockSmall.h"
+#include "gameobject/timemachine/MachineReach.h"
 #include "gameobject/timemachine/RotatorLeft.h"
 #include "gameobject/timemachine/RotatorRight.h"
 #include "gameobject/timemachine/RotatorRotatorLeft.h"
@@ -132,9 +133,11 @@ void TimeMachine::setLevelEndManager(screen::LevelEndManager* manager) {
 }
 
 bool TimeMachine::isInRange(const glm::vec3& point) {
-    const glm::vec3 front(getWorldMatrix() * glm::vec4(0.0f, 0.0f, 1.0f, 1.0f));
-    const glm::vec3 offset = point - front;
-    return glm::dot(offset, offset) <= 4.0f;
+    return MachineReach(getWorldMatrix()).reaches(point);
+}
+
+bool TimeMachine::wantsOtherSide(const glm::vec3& eye, const glm::vec3& probe) {
+    return MachineReach(getWorldMatrix()).wantsOtherSide(eye, probe);
 }
 
 glm::vec3 TimeMachine::getCentre() {

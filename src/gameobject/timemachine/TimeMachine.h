@@ -33,6 +33,8 @@ public:
     void setLevelEndManager(screen::LevelEndManager* manager) override;
     // Within 2 units of the point one unit in front of the machine's origin.
     bool isInRange(const glm::vec3& point) override;
+    // Near enough, but beside or behind it (see MachineReach).
+    bool wantsOtherSide(const glm::vec3& eye, const glm::vec3& probe) override;
     void interact() override;
     // The middle of the capsule, where the chair stands.
     glm::vec3 getCentre() override;

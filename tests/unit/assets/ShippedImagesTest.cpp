@@ -63,7 +63,8 @@ const Named everyImage[] = {
     {"rotator_on.png", 24},     {"chair.png", 24},           {"VexmorHelp.png", 24},
     {"winning.png", 24},        {"interact.png", 32},        {"OnGround.png", 32},
     {"icon.png", 32},           {"locked.png", 32},          {"crosshair.png", 32},
-    {"Stairs.png", 24},         {"StairsDirty.png", 24},
+    {"Stairs.png", 24},         {"StairsDirty.png", 24},     {"use_plate.png", 24},
+    {"other_side.png", 32},
 };
 
 // Mean step across the wrap (last column to first, last row to first) against the mean
@@ -135,7 +136,8 @@ TEST(ShippedImages, TheDarkEraIsVisiblyDarkerAndLitPartsAreBrighter) {
 }
 
 TEST(ShippedImages, HintsAreClearAroundAndSolidInTheMiddle) {
-    for (const char* file : {"interact.png", "OnGround.png", "icon.png", "locked.png"}) {
+    for (const char* file :
+         {"interact.png", "OnGround.png", "icon.png", "locked.png", "other_side.png"}) {
         SCOPED_TRACE(file);
         const FreeImageBitmap bitmap = load(file);
         ASSERT_TRUE(bitmap);

@@ -85,6 +85,8 @@ const Expected expected[] = {
     {"rotatorrotator_left.obj", {{-0.2f, 0.7f, -0.2f}, {0.2f, c - 0.26f, 0.2f}}, 0.8f},
     {"rotatorrotator_right.obj", {{-0.2f, 0.7f, -0.2f}, {0.2f, c - 0.26f, 0.2f}}, 0.8f},
     {"time_chair.obj", {{-0.6f, -c, -0.6f}, {0.6f, 0.9f, 0.6f}}, 1.2f},
+    // Around its own origin on the floor; it lies before the machine, clear of the plinth.
+    {"use_plate.obj", {{-0.7f, 0.0f, -0.4f}, {0.7f, 0.12f, 0.4f}}, 0.7f},
 };
 
 } // namespace

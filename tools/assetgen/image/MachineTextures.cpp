@@ -203,4 +203,47 @@ Image chairTexture() {
         0.6f);
 }
 
+Image usePlateTexture() {
+    // Drawn lit: the plate glows by itself, so the colours are what shows. The face (above
+    // v = 0.125) has a cyan frame and three amber chevrons pointing at the machine (up in
+    // the image); the strip below is the sides' light.
+    constexpr int size = 256;
+    constexpr int faceRows = 224;
+    Image image(size, size);
+    const glm::vec3 glass(0.05f, 0.16f, 0.2f);
+    const glm::vec3 white(1.0f, 0.97f, 0.9f);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const float u = (static_cast<float>(x) + 0.5f) / size;
+            if (y >= faceRows) {
+                const float across = (static_cast<float>(y - faceRows) + 0.5f) / (size - faceRows);
+                image.at(x, y) =
+                    glm::vec4(lamp(cyanGlow, true, 1.0f - std::abs(across - 0.5f)), 1.0f);
+                continue;
+            }
+            const float s = (static_cast<float>(y) + 0.5f) / faceRows;
+            // Pixels from the nearest border: the frame fills the outer fifteen, its glow
+            // fades inward.
+            const float edge =
+                std::min(std::min(u, 1.0f - u) * size, std::min(s, 1.0f - s) * faceRows);
+            const float frame = 1.0f - smoothstep(14.0f, 16.0f, edge);
+            const float halo = 1.0f - smoothstep(16.0f, 40.0f, edge);
+            float chevron = 0.0f;
+            const float side = std::abs(u - 0.5f);
+            if (side < 0.28f) {
+                for (const float tip : {0.18f, 0.43f, 0.68f}) {
+                    const float arm = std::abs(s - tip - side * 0.7f) * faceRows;
+                    chevron = std::max(chevron, 1.0f - smoothstep(9.0f, 11.0f, arm));
+                }
+                chevron *= 1.0f - smoothstep(0.26f, 0.28f, side);
+            }
+            glm::vec3 colour = mix3(glass, cyanGlow * 0.6f, halo * 0.5f);
+            colour = mix3(colour, lamp(cyanGlow, true, std::min(1.0f, edge / 16.0f)), frame);
+            colour = mix3(colour, mix3(amberGlow, white, 0.25f), chevron);
+            image.at(x, y) = glm::vec4(colour, 1.0f);
+        }
+    }
+    return image;
+}
+
 } // namespace Vexmor::assetgen

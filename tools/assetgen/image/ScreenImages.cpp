@@ -176,6 +176,44 @@ Image lockedHint() {
     return image;
 }
 
+Image otherSideHint() {
+    // The use hint's disc at the left, where the hint shows, with an arrow round a lit
+    // machine; the words to its right on a dark backing. Shown four times as wide as the
+    // hint, so texels have the hint's shape and x offsets are scaled alike.
+    Image image(512, 128, glm::vec4(0.0f));
+    const glm::vec4 backing(0.04f, 0.06f, 0.1f, 0.6f);
+    paint(image, roundedRect(96, 4, 504, 124, 18), backing);
+    paint(image, ellipse(64, 64, 58 * hintAspect, 58), backing);
+    paint(image, ellipseRing(64, 64, 58 * hintAspect, 58, 7.0f), cyan);
+    const auto shown = [](float x) { return (x - 64.0f) / hintAspect; };
+    paint(image, ellipse(64, 64, 10 * hintAspect, 10), cyan);
+    // Three quarters of a turn from below the machine round its left to above it, where
+    // the head points on to the right.
+    constexpr float radius = 30.0f;
+    const auto arc = [&](float x, float y) {
+        const float dx = shown(x);
+        const float dy = y - 64.0f;
+        const float angle = std::atan2(dy, dx);
+        const float reach = std::hypot(dx, dy);
+        return std::abs(reach - radius) <= 4.5f && (angle >= pi * 0.5f || angle <= -pi * 0.5f);
+    };
+    paint(image, arc, warmWhite);
+    const auto head = [&](float x, float y) {
+        const float dx = shown(x);
+        const float dy = y - (64.0f - radius);
+        return dx >= -2.0f && dx <= 14.0f && std::abs(dy) <= (14.0f - dx) * 0.75f;
+    };
+    paint(image, head, warmWhite);
+    TextStyle style;
+    style.pixelWidth = 5;
+    style.pixelHeight = 7;
+    style.colour = warmWhite;
+    style.shadow = glm::vec4(0.0f, 0.0f, 0.0f, 0.6f);
+    drawText(image, "USE FROM THE", 128, 64 - textHeight(style) - 4, style);
+    drawText(image, "OTHER SIDE", 128, 64 + 4, style);
+    return image;
+}
+
 Image crosshair() {
     // Four arms two pixels wide, from 3 to 11 pixels off the middle, each pixel of them
     // edged with a dark pixel, so it shows on bright walls and dark ones; drawn one

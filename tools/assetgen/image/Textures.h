@@ -16,11 +16,15 @@ Image capsuleTexture(bool on);
 Image lockTexture(bool up, bool on);
 Image rotatorTexture(bool on);
 Image chairTexture();
+// The plate that marks the machine's use side, drawn as it glows.
+Image usePlateTexture();
 
 // Screen images, drawn over the view with alpha blending.
 Image interactHint();
 // What a locked door answers the use key with.
 Image lockedHint();
+// What the time machine answers from a side it is not used from.
+Image otherSideHint();
 Image crosshair();
 Image onGroundIndicator();
 Image helpScreen();

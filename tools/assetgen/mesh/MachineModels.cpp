@@ -3,6 +3,7 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vexmor::assetgen {
@@ -42,6 +43,17 @@ const UvRect shellBand{{0.0f, 0.5f}, {1.0f, 0.5f}};
 // Chair texture: upholstery above, metal below.
 const UvRect upholstery{{0.0f, 0.5f}, {1.0f, 0.5f}};
 const UvRect chairMetal{{0.0f, 0.0f}, {1.0f, 0.5f}};
+
+// A flat convex polygon with its own texture coordinates, turned to face `outward`.
+void addFacingMapped(Mesh& mesh, std::vector<glm::vec3> points, std::vector<glm::vec2> uvs,
+                     const glm::vec3& outward) {
+    const glm::vec3 normal = glm::cross(points[1] - points[0], points[2] - points[0]);
+    if (glm::dot(normal, outward) < 0.0f) {
+        std::reverse(points.begin(), points.end());
+        std::reverse(uvs.begin(), uvs.end());
+    }
+    mesh.addPolygon(points, uvs);
+}
 
 LatheOptions podOptions(const UvRect& band) {
     LatheOptions options;
@@ -248,6 +260,41 @@ Mesh timeChair() {
         mesh.append(boxMapped({0.205f, -0.2f, 0.14f}, {0.255f, -0.14f, 0.2f},
                               UvRect{{0.8f, 0.0f}, {0.2f, 0.1f}}),
                     place);
+    }
+    return mesh;
+}
+
+Mesh usePlate() {
+    // A low slab with chamfered sides on the floor, around its own origin: the machine
+    // stands beyond its -z edge. The top takes the texture above v = 0.125, the sides the
+    // lit strip below.
+    constexpr float halfWidth = 0.65f;
+    constexpr float halfDepth = 0.4f;
+    // High enough that its lit sides show as a stripe from across a hall.
+    constexpr float height = 0.1f;
+    constexpr float chamfer = 0.03f;
+    constexpr float faceStart = 0.125f;
+    const float topX = halfWidth - chamfer;
+    const float topZ = halfDepth - chamfer;
+    Mesh mesh;
+    addFacingMapped(mesh,
+                    {{-topX, height, -topZ},
+                     {topX, height, -topZ},
+                     {topX, height, topZ},
+                     {-topX, height, topZ}},
+                    {{0.0f, 1.0f}, {1.0f, 1.0f}, {1.0f, faceStart}, {0.0f, faceStart}}, {0, 1, 0});
+    const glm::vec3 top[4] = {
+        {-topX, height, -topZ}, {topX, height, -topZ}, {topX, height, topZ}, {-topX, height, topZ}};
+    const glm::vec3 bottom[4] = {{-halfWidth, 0.0f, -halfDepth},
+                                 {halfWidth, 0.0f, -halfDepth},
+                                 {halfWidth, 0.0f, halfDepth},
+                                 {-halfWidth, 0.0f, halfDepth}};
+    for (int side = 0; side < 4; ++side) {
+        const int next = (side + 1) % 4;
+        const glm::vec3 middle = (bottom[side] + bottom[next]) * 0.5f;
+        addFacingMapped(mesh, {bottom[side], bottom[next], top[next], top[side]},
+                        {{0.0f, 0.01f}, {1.0f, 0.01f}, {1.0f, 0.11f}, {0.0f, 0.11f}},
+                        {middle.x, 0.0f, middle.z});
     }
     return mesh;
 }

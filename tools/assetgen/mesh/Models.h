@@ -25,5 +25,7 @@ Mesh rotatorLeft();
 Mesh smallRotorRight();
 Mesh smallRotorLeft();
 Mesh timeChair();
+// The lit plate before the machine's use side.
+Mesh usePlate();
 
 } // namespace Vexmor::assetgen
