@@ -101,6 +101,15 @@ void drawGlyphs(TextCanvas& canvas, const std::string& text, int x, int y, int p
 
 } // namespace
 
+TextStyle squareStyle(int pixel, const glm::vec4& colour, const glm::vec4& shadow) {
+    TextStyle style;
+    style.pixelWidth = pixel;
+    style.pixelHeight = pixel;
+    style.colour = colour;
+    style.shadow = shadow;
+    return style;
+}
+
 int textWidth(const std::string& text, const TextStyle& style) {
     return text.empty()
                ? 0

@@ -18,6 +18,8 @@ struct TextStyle {
     glm::vec4 shadow{0, 0, 0, 0};
 };
 
+// Square font pixels of `pixel` canvas pixels each.
+TextStyle squareStyle(int pixel, const glm::vec4& colour, const glm::vec4& shadow);
 int textWidth(const std::string& text, const TextStyle& style);
 int textHeight(const TextStyle& style);
 // Draws `text` with its top-left corner at (x, y).

@@ -19,12 +19,7 @@ const glm::vec4 shadowColour{0.0f, 0.0f, 0.0f, 0.85f};
 constexpr int smallestPixel = 2;
 
 TextStyle styleOf(int pixel, const glm::vec4& colour) {
-    TextStyle style;
-    style.pixelWidth = pixel;
-    style.pixelHeight = pixel;
-    style.colour = colour;
-    style.shadow = shadowColour;
-    return style;
+    return squareStyle(pixel, colour, shadowColour);
 }
 
 // A line of the list is its text plus room to breathe above and below.

@@ -18,12 +18,7 @@ const glm::vec4 titleColour{1.0f, 0.97f, 0.9f, 1.0f};
 const glm::vec4 edgeColour{0.04f, 0.04f, 0.06f, 1.0f};
 
 TextStyle styleOf(int pixel, const glm::vec4& colour) {
-    TextStyle style;
-    style.pixelWidth = pixel;
-    style.pixelHeight = pixel;
-    style.colour = colour;
-    style.shadow = edgeColour;
-    return style;
+    return squareStyle(pixel, colour, edgeColour);
 }
 
 // How far the dark edge reaches around each stroke.
