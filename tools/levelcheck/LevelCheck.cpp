@@ -333,6 +333,7 @@ LevelReport checkLevel(const std::string& path) {
 
     const Walker walker(layout);
     const auto start = walker.start(startCell);
+    report.start = start;
     if (layout.timeMachines().empty()) {
         check.warn("there is no time machine, so the level can't be finished");
         report.verdict = "not completable: no time machine";
