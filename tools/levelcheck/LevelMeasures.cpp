@@ -29,8 +29,6 @@ struct PlaceGraph {
     std::vector<std::vector<Edge>> in;
     // Places the machine can be used from.
     std::vector<std::size_t> goals;
-    // The same cell in the other era, where a switch goes between the two either way.
-    std::vector<std::optional<std::size_t>> twin;
 
     PlaceGraph(const Walker& walker, const Place& start) {
         add(start);
@@ -43,15 +41,6 @@ struct PlaceGraph {
                 const bool isSwitch = move.move == Move::SwitchEra;
                 out[at].push_back({to, isSwitch});
                 in[to].push_back({at, isSwitch});
-            }
-        }
-        twin.resize(places.size());
-        for (std::size_t at = 0; at < places.size(); ++at) {
-            for (const Edge& edge : out[at]) {
-                if (edge.isSwitch && places[edge.to].cell == places[at].cell) {
-                    twin[at] = edge.to;
-                    twin[edge.to] = at;
-                }
             }
         }
     }
@@ -67,11 +56,9 @@ struct PlaceGraph {
     }
 
     // The cheapest cost from the sources to every place (to the sources, backwards), where
-    // moves and switches each cost 0 or 1. `undoable` takes every switch that keeps the
-    // player in his cell for one he can also make back, as a player who does not look ahead
-    // believes.
+    // moves and switches each cost 0 or 1.
     std::vector<int> cheapest(const std::vector<std::size_t>& sources, bool backwards, int moveCost,
-                              int switchCost, bool undoable = false) const {
+                              int switchCost) const {
         std::vector<int> cost(places.size(), unreachable);
         std::deque<std::size_t> pending;
         for (const std::size_t source : sources) {
@@ -81,11 +68,7 @@ struct PlaceGraph {
         while (!pending.empty()) {
             const std::size_t at = pending.front();
             pending.pop_front();
-            std::vector<Edge> edges = (backwards ? in : out)[at];
-            if (undoable && twin[at]) {
-                edges.push_back({*twin[at], true});
-            }
-            for (const Edge& edge : edges) {
+            for (const Edge& edge : (backwards ? in : out)[at]) {
                 const int step = edge.isSwitch ? switchCost : moveCost;
                 if (cost[at] + step < cost[edge.to]) {
                     cost[edge.to] = cost[at] + step;
@@ -303,35 +286,75 @@ std::string placeName(const Place& place) {
 }
 
 NaiveRun naivePlayer(const PlaceGraph& graph) {
-    // Fewest moves to the machine if switches cost nothing and could all be made back.
-    const std::vector<int> optimistic = graph.cheapest(graph.goals, true, 1, 0, true);
     NaiveRun run;
+    // The way he believes in: fewest moves to a cell the machine is used from, where a move
+    // counts if either era makes it, since he sees what blocks him but not what the other
+    // era holds there.
+    std::unordered_map<Cell, std::vector<Cell>, CellHash> comingFrom;
+    std::unordered_map<Cell, int, CellHash> movesLeft;
+    std::deque<Cell> pending;
+    for (std::size_t at = 0; at < graph.places.size(); ++at) {
+        for (const Edge& edge : graph.out[at]) {
+            if (!edge.isSwitch) {
+                comingFrom[graph.places[edge.to].cell].push_back(graph.places[at].cell);
+            }
+        }
+    }
+    for (const std::size_t goal : graph.goals) {
+        if (movesLeft.emplace(graph.places[goal].cell, 0).second) {
+            pending.push_back(graph.places[goal].cell);
+        }
+    }
+    while (!pending.empty()) {
+        const Cell cell = pending.front();
+        pending.pop_front();
+        for (const Cell& before : comingFrom[cell]) {
+            if (movesLeft.emplace(before, movesLeft[cell] + 1).second) {
+                pending.push_back(before);
+            }
+        }
+    }
+    const auto left = [&movesLeft](Cell cell) {
+        const auto found = movesLeft.find(cell);
+        return found == movesLeft.end() ? unreachable : found->second;
+    };
+    const auto canSwitch = [&graph](std::size_t place) {
+        const auto& moves = graph.out[place];
+        return std::any_of(moves.begin(), moves.end(),
+                           [](const Edge& edge) { return edge.isSwitch; });
+    };
     std::unordered_set<std::size_t> switchedAt;
     for (std::size_t at = 0;;) {
-        // The walk finds places nearest him first, so the first best place is the nearest.
-        std::size_t target = at;
+        // He goes as far along that way as his era lets him: to the place nearest the
+        // machine by it where he can use the machine or switch (not on a stair that would
+        // appear around him). The walk finds places nearest him first, so of equals he
+        // takes the nearest.
+        std::optional<std::size_t> target;
         for (const std::size_t place : graph.walkable(at, false)) {
-            if (optimistic[place] < optimistic[target]) {
+            const bool useful = left(graph.places[place].cell) == 0 || canSwitch(place);
+            if (useful &&
+                (!target || left(graph.places[place].cell) < left(graph.places[*target].cell))) {
                 target = place;
             }
         }
-        if (optimistic[target] == 0) {
+        if (target &&
+            std::find(graph.goals.begin(), graph.goals.end(), *target) != graph.goals.end()) {
             run.solved = true;
             return run;
         }
-        const auto& moves = graph.out[target];
-        const auto switched = std::find_if(moves.begin(), moves.end(),
-                                           [](const Edge& edge) { return edge.isSwitch; });
-        const std::string where = placeName(graph.places[target]);
-        if (switched == moves.end()) {
-            run.failure = "stuck at " + where + ", where he can't switch";
-        } else if (!switchedAt.insert(target).second) {
+        const std::string where = placeName(graph.places[target.value_or(at)]);
+        if (!target) {
+            run.failure = "stuck at " + where + ": nowhere he can walk lets him switch";
+        } else if (!switchedAt.insert(*target).second) {
             run.failure = "goes round: back at " + where + ", where he switched before";
         } else if (run.switches == naivePatience) {
             run.failure = "still going after " + std::to_string(naivePatience) + " switches";
         } else {
             ++run.switches;
-            at = switched->to;
+            const auto& moves = graph.out[*target];
+            at = std::find_if(moves.begin(), moves.end(), [](const Edge& edge) {
+                     return edge.isSwitch;
+                 })->to;
             continue;
         }
         return run;

@@ -122,11 +122,20 @@ TEST_F(LevelMeasuresTest, TheNaivePlayerSolvesWhatNeedsNoForethought) {
                                        "air 4 3 2\n");
     EXPECT_EQ(figure(foot, "naive player"), "solves it with 1 switch");
 
-    // Here the stair's cell is floor in the dark era. Standing on the stair he could switch
-    // to the dark era and stay, so he takes its cell for as good, walks in and can't switch
-    // back.
-    EXPECT_EQ(figure(measure(twoSwitches), "naive player"),
-              "fails (stuck at 5|1|3 in the dark era, where he can't switch)");
+    EXPECT_EQ(figure(measure(twoSwitches), "naive player"), "solves it with 2 switches");
+
+    // The lure: the machine's ledge is two moves past the door at 2|1|4, which falls only
+    // in the dark, up a stair that stands only in the bright. He switches at the door and
+    // back again; the way is round by the east, through another fallen door, switching in
+    // the room behind it.
+    const LevelMeasures lure = measure(
+        "xDim 8\nyDim 4\nzDim 8\nplayer 2 1 6\nair 2 1 6\nair 2 1 5\ndoor 2 1 4 2 2\n"
+        "stair 2 1 3 0 4\nair 2 2 3\nair 3 1 6\nair 4 1 6\nair 5 1 6\ndoor 5 1 5 2 2\n"
+        "air 5 1 4\nair 5 1 3\nstair 5 1 2 0 4\nair 5 2 2\nair 5 2 1\nair 4 2 1\nair 3 2 1\n"
+        "timemachine 1 2 1 0\nair 2 2 1\nair 1 2 2\nair 2 2 2\n");
+    EXPECT_EQ(figure(lure, "switches"), "1");
+    EXPECT_EQ(figure(lure, "naive player"),
+              "fails (goes round: back at 2|1|4 in the dark era, where he switched before)");
 }
 
 TEST_F(LevelMeasuresTest, AMachineOutOfReachLeavesTheStatesAlone) {
