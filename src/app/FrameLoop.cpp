@@ -118,7 +118,7 @@ void FrameLoop::useSettings(Settings& chosen, SettingsFile& file, const RenderCh
         applySettings();
         settingsFile->save(*settings);
     });
-    options->setLookAtStart(chosen.look);
+    options->setEnvironmentDecides(choice.lookFromEnvironment(), choice.scaleFromEnvironment());
 }
 
 void FrameLoop::applySettings() {
@@ -140,6 +140,13 @@ void FrameLoop::applySettings() {
     }
     if (!renderChoice->scaleFromEnvironment()) {
         setRenderScale(settings->renderScale);
+    }
+    if (!renderChoice->lookFromEnvironment()) {
+        render.fastLook = renderChoice->fastLookFor(settings->look);
+        // Before the first level the library is not built yet and takes the look then.
+        if (engine::ShaderLibrary::hasInstance()) {
+            engine::ShaderLibrary::getInstance().useLook(render.fastLook);
+        }
     }
 }
 

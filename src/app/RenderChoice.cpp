@@ -39,6 +39,7 @@ RenderChoice::RenderChoice(const char* lookText, const char* scaleText, platform
         const std::string_view look(lookText);
         if (look == "full" || look == "fast") {
             fast = look == "fast";
+            lookByEnvironment = true;
         } else {
             warningText += ignored("VEXMOR_LOOK", look, "full or fast");
         }

@@ -32,6 +32,7 @@ public:
     const std::string& warnings() const { return warningText; }
     // Whether the environment chose, so the options do not override it during the run.
     bool scaleFromEnvironment() const { return scaleByEnvironment; }
+    bool lookFromEnvironment() const { return lookByEnvironment; }
     // The look a build of the shaders gets for `look` on this renderer.
     bool fastLookFor(Look look) const {
         return look == Look::Fast || (look == Look::Auto && software());
@@ -43,6 +44,7 @@ private:
     bool fast = false;
     std::optional<float> fixed;
     bool scaleByEnvironment = false;
+    bool lookByEnvironment = false;
     platform::RendererKind kind;
     std::string warningText;
 };

@@ -93,6 +93,10 @@ std::uint32_t compileStage(const std::string& file, unsigned int type, const std
 
 } // namespace
 
+struct ShaderLibrary::Build {
+    const ProgramSource& source;
+};
+
 std::unique_ptr<ShaderLibrary> ShaderLibrary::instance;
 
 ShaderLibrary& ShaderLibrary::getInstance() {
@@ -110,36 +114,50 @@ void ShaderLibrary::destroyInstance() {
     instance.reset();
 }
 
-ShaderLibrary::ShaderLibrary() {
-    // A file that two programs share is read once.
-    std::map<std::string, std::string> texts;
-    const bool fastLook = app::renderSettings().fastLook;
-    const auto text = [&texts, fastLook](const std::string& file, const ProgramSource& program) {
+ShaderLibrary::ShaderLibrary() : builtFast(app::renderSettings().fastLook) {
+    for (const ProgramSource& source : programSources()) {
+        this->*source.slot = std::make_unique<ShaderProgram>(
+            build(Build{source}), std::make_unique<std::vector<UniformSpec>>(source.uniforms));
+    }
+}
+
+void ShaderLibrary::useLook(bool fast) {
+    if (fast == builtFast) {
+        return;
+    }
+    builtFast = fast;
+    for (const ProgramSource& source : programSources()) {
+        if (source.hasFastLook) {
+            (this->*source.slot)->relink(build(Build{source}));
+        }
+    }
+}
+
+std::uint32_t ShaderLibrary::build(const Build& program) {
+    const ProgramSource& source = program.source;
+    const auto text = [this, &source](const std::string& file) {
         auto found = texts.find(file);
         if (found == texts.end()) {
             found = texts.emplace(file, readSource(file)).first;
         }
-        std::string source = found->second;
+        std::string code = found->second;
         std::string defines;
-        if (program.define != nullptr) {
-            defines += std::string("#define ") + program.define + "\n";
+        if (source.define != nullptr) {
+            defines += std::string("#define ") + source.define + "\n";
         }
-        if (program.hasFastLook && fastLook) {
+        if (source.hasFastLook && builtFast) {
             defines += "#define FAST_LOOK\n";
         }
-        const std::size_t lineEnd = source.find('\n');
-        source.insert(lineEnd == std::string::npos ? source.size() : lineEnd + 1, defines);
-        return source;
+        const std::size_t lineEnd = code.find('\n');
+        code.insert(lineEnd == std::string::npos ? code.size() : lineEnd + 1, defines);
+        return code;
     };
-    for (const ProgramSource& source : programSources()) {
-        std::vector<std::uint32_t> shaders;
-        for (const auto& [file, type] : {std::pair(source.vertexFile, GL_VERTEX_SHADER),
-                                         std::pair(source.fragmentFile, GL_FRAGMENT_SHADER)}) {
-            shaders.push_back(compileStage(file, type, text(file, source)));
-        }
-        this->*source.slot = std::make_unique<ShaderProgram>(
-            createProgram(shaders), std::make_unique<std::vector<UniformSpec>>(source.uniforms));
+    std::vector<std::uint32_t> shaders;
+    for (const auto& [file, type] : {std::pair(source.vertexFile, GL_VERTEX_SHADER),
+                                     std::pair(source.fragmentFile, GL_FRAGMENT_SHADER)}) {
+        shaders.push_back(compileStage(file, type, text(file)));
     }
+    return createProgram(shaders);
 }
 
 ShaderLibrary::~ShaderLibrary() {

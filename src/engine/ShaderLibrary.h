@@ -2,6 +2,7 @@
 
 #include "engine/ShaderProgram.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ public:
     static std::uint32_t createShader(unsigned int type, const std::string& source);
     static std::uint32_t createProgram(const std::vector<std::uint32_t>& shaders);
 
+    // Builds the level's programs again in the fast or the full look, in place: models and
+    // scenes keep their program objects and draw in the new look from the next frame.
+    void useLook(bool fast);
+    bool fastLook() const { return builtFast; }
+
     // Slots in load order.
     std::unique_ptr<ShaderProgram> simpleProgram;
     std::unique_ptr<ShaderProgram> simpleTextureProgram;
@@ -44,10 +50,18 @@ public:
     std::unique_ptr<ShaderProgram> materialShadowTextureFoglessProgram;
 
 private:
+    struct Build;
+
     ShaderLibrary();
 
     // The file's text; a file that can't be read is fatal.
     static std::string readSource(const std::string& file);
+    // The program's two stages, compiled and linked in the current look.
+    std::uint32_t build(const Build& program);
+
+    // Every shader file as read, so a change of look reads none again.
+    std::map<std::string, std::string> texts;
+    bool builtFast = false;
 
     static std::unique_ptr<ShaderLibrary> instance;
 };

@@ -15,6 +15,9 @@ public:
     ShaderProgram(std::uint32_t handle, std::unique_ptr<std::vector<UniformSpec>> uniformSpecs);
     // Deletes the GL program.
     ~ShaderProgram();
+    // Takes a newly linked build of the same program in place of this one, so whatever
+    // holds this object draws with the new build; the old GL program is deleted.
+    void relink(std::uint32_t newHandle);
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
 
@@ -27,6 +30,8 @@ public:
     std::uint32_t handle;
 
 private:
+    void locateUniforms();
+
     std::vector<std::int32_t> uniformLocations;
 };
 

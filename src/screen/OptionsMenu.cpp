@@ -69,11 +69,15 @@ void OptionsMenu::showValues() {
     lines.setValue(MusicVolume, percent(settings.musicVolume));
     lines.setValue(EffectsVolume, percent(settings.effectsVolume));
     lines.setValue(FullScreen, onOff(settings.fullScreen));
-    lines.setValue(RenderScale,
-                   settings.renderScale ? fixed(*settings.renderScale, 2) : std::string("Auto"));
+    const auto later = [](std::string value, bool byEnvironment) {
+        return byEnvironment ? value + " (not now)" : value;
+    };
+    lines.setValue(
+        RenderScale,
+        later(settings.renderScale ? fixed(*settings.renderScale, 2) : "Auto", scaleByEnvironment));
     std::string look = app::lookName(settings.look);
     look[0] = static_cast<char>(look[0] - 'a' + 'A');
-    lines.setValue(Look, settings.look == lookAtStart ? look : look + " (next start)");
+    lines.setValue(Look, later(look, lookByEnvironment));
     lines.setValue(FrameStatistics, onOff(settings.frameStatistics));
 }
 

@@ -21,8 +21,12 @@ public:
     const hud::Menu& menu() const { return lines; }
     // True when the player leaves the options.
     bool follow(const hud::MenuCommands& commands, int pointed);
-    // Shown beside the look, which takes a new build of the level's shaders.
-    void setLookAtStart(app::Look look) { lookAtStart = look; }
+    // Where the environment decides for this run, the option is kept for later runs and
+    // its value says so.
+    void setEnvironmentDecides(bool look, bool scale) {
+        lookByEnvironment = look;
+        scaleByEnvironment = scale;
+    }
 
 private:
     void step(int id, int direction);
@@ -31,7 +35,8 @@ private:
     app::Settings& settings;
     Apply apply;
     hud::Menu lines;
-    app::Look lookAtStart = app::Look::Auto;
+    bool lookByEnvironment = false;
+    bool scaleByEnvironment = false;
 };
 
 } // namespace Vexmor::screen

@@ -319,31 +319,6 @@ TEST_F(EngineGl, ModelsAreCachedByTheNameAsAsked) {
     EXPECT_EQ(occurrences(capture.text(), "Loading Object-File 'models\\cube.txt'\n"), 2);
 }
 
-TEST_F(EngineGl, DrawingLeavesItsKeysPresentButNull) {
-    Thing cube(glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, -3.0f)));
-    cube.attachModel(levelModel("models\\cube.obj"));
-    RenderContext context;
-    FrameValues frame;
-    frame.fill(context);
-    context.erase("viewTransform");
-    const float fogTimer = 0.0f;
-    context.set("fogTimer", &fogTimer);
-
-    cube.render(context);
-    for (const char* key : {"viewTransform", "transform", "worldTrans", "invWorldTrans", "texture",
-                            "lightTransform", "emission"}) {
-        const void* value = &fogTimer;
-        EXPECT_TRUE(context.lookup(key, value)) << key;
-        EXPECT_EQ(value, nullptr) << key;
-    }
-
-    // An object without a model leaves the context alone.
-    RenderContext untouched;
-    Thing empty;
-    empty.render(untouched);
-    EXPECT_TRUE(untouched.values.empty());
-}
-
 TEST_F(EngineGl, AMissingContextValueWarnsForThatUniformAloneAndStillDraws) {
     Model* cube = levelModel("models\\cube.obj");
     Thing object;

@@ -86,7 +86,7 @@ TEST_F(RenderScaleGl, TheScaledTargetAtFullSizeDrawsTheWindowsPictureAndSmallerO
     platform::setActiveInput(nullptr);
 }
 
-TEST_F(RenderScaleGl, TheFastLookDiffersOnlyAtShadowEdgesAndKeepsTheFog) {
+TEST_F(RenderScaleGl, TheLookChangesInPlaceAndTheFastOneDiffersOnlyAtShadowEdges) {
     platform::ScriptedInput input;
     platform::setActiveInput(&input);
     soak::NoNextLevel changer;
@@ -97,21 +97,20 @@ TEST_F(RenderScaleGl, TheFastLookDiffersOnlyAtShadowEdgesAndKeepsTheFog) {
             text += "air 1 1 " + std::to_string(z) + "\n";
         return text;
     }());
+    screen::LevelManager level("corridor.lvl", &changer);
+    CoutCapture quiet;
+    level.init();
+    level.update(1.0 / 60.0);
+    // The look changes in place, as the options change it, on the level already open.
     const auto draw = [&](bool fast) {
         app::renderSettings().fastLook = fast;
-        screen::LevelManager level("corridor.lvl", &changer);
-        CoutCapture quiet;
-        level.init();
-        level.update(1.0 / 60.0);
-        const auto frames = std::pair(renderScene(level, -1.0f), renderScene(level, 4.0f));
-        level.close();
-        // The look is built into the programs, and the models keep the programs they got.
-        engine::ModelLibrary::destroyInstance();
-        engine::ShaderLibrary::destroyInstance();
-        return frames;
+        engine::ShaderLibrary::getInstance().useLook(fast);
+        return std::pair(renderScene(level, -1.0f), renderScene(level, 4.0f));
     };
     const auto [full, fullFog] = draw(false);
     const auto [fast, fastFog] = draw(true);
+    EXPECT_TRUE(draw(false).first == full) << "back to the full look, the same picture";
+    level.close();
     // Only the shadow's soft edge changes: a small share of the view.
     const Difference looks = compare(full, fast);
     EXPECT_GT(looks.largest, 2) << "the fast build should really be another build";

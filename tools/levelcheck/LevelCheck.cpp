@@ -5,10 +5,13 @@
 #include "levelloader/StairBlock.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 
 namespace Vexmor::levelcheck {
@@ -181,6 +184,77 @@ std::string plural(std::size_t count, const std::string& noun) {
     return plural(count, noun, noun + "s");
 }
 
+// A trap the level's comments say is there on purpose: the player can restart the level.
+struct DeclaredTrap {
+    Cell cell;
+    int line;
+};
+
+// Comment lines "# Trap: x|y|z why", which the game's loader skips as any comment.
+std::vector<DeclaredTrap> declaredTraps(const std::string& path, std::vector<Finding>& findings) {
+    std::ifstream file(platform::hostPath(path));
+    std::vector<DeclaredTrap> traps;
+    std::string text;
+    for (int line = 1; std::getline(file, text); ++line) {
+        std::istringstream words(text);
+        std::string hash;
+        if (!(words >> hash) || hash[0] != '#') {
+            continue;
+        }
+        // The tag may stand apart from the "#" or follow it at once.
+        std::string tag = hash.substr(1);
+        if (tag.empty() && !(words >> tag)) {
+            continue;
+        }
+        if (tag != "Trap:") {
+            continue;
+        }
+        Cell cell;
+        char bar1 = 0;
+        char bar2 = 0;
+        words >> cell.x >> bar1 >> cell.y >> bar2 >> cell.z;
+        const int after = words.peek();
+        if (!words || bar1 != '|' || bar2 != '|' || (after != EOF && !std::isspace(after))) {
+            findings.push_back(
+                {Finding::Severity::Warning, line, "a trap comment needs its cell as x|y|z"});
+            continue;
+        }
+        traps.push_back({cell, line});
+    }
+    return traps;
+}
+
+// Each trap the player can fall into must be declared, and each declaration must name one.
+void checkTraps(const Walker& walker, const std::vector<Place>& stranded,
+                const std::vector<DeclaredTrap>& declared, std::vector<Finding>& findings) {
+    std::vector<bool> named(declared.size(), false);
+    for (const auto& region : trapRegions(walker, stranded)) {
+        bool accepted = false;
+        for (std::size_t i = 0; i < declared.size(); ++i) {
+            if (std::any_of(region.begin(), region.end(),
+                            [&](const Place& place) { return place.cell == declared[i].cell; })) {
+                named[i] = true;
+                accepted = true;
+            }
+        }
+        if (!accepted) {
+            const Place& first = region.front();
+            findings.push_back({Finding::Severity::Warning, 0,
+                                "the player can strand himself: from " + cellName(first.cell) +
+                                    " in the " + eraName(first.era) +
+                                    " era the time machine is out of reach (" +
+                                    plural(region.size(), "such place") + ")"});
+        }
+    }
+    for (std::size_t i = 0; i < declared.size(); ++i) {
+        if (!named[i]) {
+            findings.push_back(
+                {Finding::Severity::Warning, declared[i].line,
+                 "declared trap at " + cellName(declared[i].cell) + " is not a trap"});
+        }
+    }
+}
+
 // Checked first, so the reader's own notices about missing files never reach the console.
 bool readable(const std::string& path) {
     const std::string host = platform::hostPath(path);
@@ -248,6 +322,7 @@ LevelReport checkLevel(const std::string& path) {
         return report;
     }
     layout.setSize({header.xDim, header.yDim, header.zDim});
+    const std::vector<DeclaredTrap> declared = declaredTraps(path, report.findings);
 
     // The player's body starts at the centre of the cell nearest to the given point.
     const Cell startCell{static_cast<int>(std::floor(header.playerStart.x + 0.5f)),
@@ -258,6 +333,7 @@ LevelReport checkLevel(const std::string& path) {
 
     const Walker walker(layout);
     const auto start = walker.start(startCell);
+    report.start = start;
     if (layout.timeMachines().empty()) {
         check.warn("there is no time machine, so the level can't be finished");
         report.verdict = "not completable: no time machine";
@@ -270,12 +346,7 @@ LevelReport checkLevel(const std::string& path) {
                          plural(exploration.reachable, "place") + " reachable)";
     } else {
         report.route = exploration.route;
-        if (!exploration.stranded.empty()) {
-            const Place& first = exploration.stranded.front();
-            check.warn("the player can strand himself: from " + cellName(first.cell) + " in the " +
-                       eraName(first.era) + " era the time machine is out of reach (" +
-                       plural(exploration.stranded.size(), "such place") + ")");
-        }
+        checkTraps(walker, exploration.stranded, declared, report.findings);
         if (report.findings.empty()) {
             report.verdict = "completable in " + plural(report.route->steps.size(), "move") +
                              " with " +

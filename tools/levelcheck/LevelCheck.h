@@ -22,6 +22,8 @@ struct LevelReport {
     // The loader's warnings and fatal error, then what is wrong with the layout.
     std::vector<Finding> findings;
     std::optional<Route> route;
+    // Where the player comes to rest at the start; absent when he has no floor there.
+    std::optional<Place> start;
     // The level as loaded, for tools that plan their own way on it; null when it does not
     // load.
     std::shared_ptr<const LevelLayout> layout;

@@ -9,12 +9,6 @@ namespace Vexmor::levelcheck {
 
 namespace {
 
-struct PlaceHash {
-    std::size_t operator()(const Place& place) const {
-        return CellHash()(place.cell) * 2 + static_cast<std::size_t>(place.era);
-    }
-};
-
 // The cost of getting somewhere: era switches first, then moves.
 struct Cost {
     int switches;
@@ -113,6 +107,45 @@ Exploration explore(const Walker& walker, const Place& start) {
     std::copy_if(found.begin(), found.end(), std::back_inserter(result.stranded),
                  [&](const Place& place) { return canFinish.count(place) == 0; });
     return result;
+}
+
+std::vector<std::vector<Place>> trapRegions(const Walker& walker,
+                                            const std::vector<Place>& stranded) {
+    std::unordered_map<Place, std::size_t, PlaceHash> index;
+    for (std::size_t i = 0; i < stranded.size(); ++i) {
+        index.emplace(stranded[i], i);
+    }
+    // Union-find over the stranded places; the root is always the earliest found.
+    std::vector<std::size_t> parent(stranded.size());
+    for (std::size_t i = 0; i < parent.size(); ++i) {
+        parent[i] = i;
+    }
+    const auto root = [&](std::size_t i) {
+        while (parent[i] != i) {
+            i = parent[i] = parent[parent[i]];
+        }
+        return i;
+    };
+    for (std::size_t i = 0; i < stranded.size(); ++i) {
+        for (const Transition& move : walker.movesFrom(stranded[i])) {
+            const auto other = index.find(move.to);
+            if (other != index.end()) {
+                const std::size_t a = root(i);
+                const std::size_t b = root(other->second);
+                parent[std::max(a, b)] = std::min(a, b);
+            }
+        }
+    }
+    std::vector<std::vector<Place>> regions;
+    std::unordered_map<std::size_t, std::size_t> regionOf;
+    for (std::size_t i = 0; i < stranded.size(); ++i) {
+        const auto [region, isNew] = regionOf.try_emplace(root(i), regions.size());
+        if (isNew) {
+            regions.emplace_back();
+        }
+        regions[region->second].push_back(stranded[i]);
+    }
+    return regions;
 }
 
 } // namespace Vexmor::levelcheck

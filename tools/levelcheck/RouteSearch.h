@@ -28,4 +28,10 @@ struct Exploration {
 // Everything the player can do from the start, and whether it ends at the machine.
 Exploration explore(const Walker& walker, const Place& start);
 
+// The stranded places grouped into traps: places joined by a move either way share one.
+// Each trap keeps the order the places were found in, and the traps the order of their
+// first place.
+std::vector<std::vector<Place>> trapRegions(const Walker& walker,
+                                            const std::vector<Place>& stranded);
+
 } // namespace Vexmor::levelcheck

@@ -2,6 +2,7 @@
 
 #include "levelcheck/LevelLayout.h"
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,12 @@ struct Place {
     int era;
 
     bool operator==(const Place& other) const { return cell == other.cell && era == other.era; }
+};
+
+struct PlaceHash {
+    std::size_t operator()(const Place& place) const {
+        return CellHash()(place.cell) * 2 + static_cast<std::size_t>(place.era);
+    }
 };
 
 enum class Move { Walk, Drop, Climb, Descend, SwitchEra };

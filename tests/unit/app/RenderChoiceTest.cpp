@@ -40,10 +40,12 @@ TEST(RenderChoice, TheEnvironmentDecidesEitherWay) {
     EXPECT_FALSE(options.fastLook());
     EXPECT_FLOAT_EQ(*options.fixedScale(), 0.6f);
     EXPECT_FALSE(options.scaleFromEnvironment());
+    EXPECT_FALSE(options.lookFromEnvironment());
     const RenderChoice overridden("fast", "auto", RendererKind::Hardware, Look::Full, 0.6f);
     EXPECT_TRUE(overridden.fastLook());
     EXPECT_FALSE(overridden.fixedScale());
     EXPECT_TRUE(overridden.scaleFromEnvironment());
+    EXPECT_TRUE(overridden.lookFromEnvironment());
     const RenderChoice badScale(nullptr, "two", RendererKind::Hardware, Look::Auto, 0.6f);
     EXPECT_FLOAT_EQ(*badScale.fixedScale(), 0.6f);
 }
@@ -52,6 +54,7 @@ TEST(RenderChoice, OtherValuesAreIgnoredWithAWarningEach) {
     for (const char* scale : {"0.49", "1.01", "0.7x", "", "nan", "-1", "seventy"}) {
         const RenderChoice choice("FAST", scale, RendererKind::Software);
         EXPECT_TRUE(choice.fastLook()) << "the renderer's choice stands";
+        EXPECT_FALSE(choice.lookFromEnvironment());
         EXPECT_FALSE(choice.fixedScale()) << scale;
         const std::string shown = *scale == '\0' ? "(empty)" : scale;
         EXPECT_EQ(choice.warnings(), "[WARN] VEXMOR_LOOK='FAST' ignored: it takes full or fast\n"

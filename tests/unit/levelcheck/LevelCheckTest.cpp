@@ -282,6 +282,42 @@ TEST_F(LevelCheckTest, ADropIsOneWayAndAPitWithoutExitStrandsThePlayer) {
         << findingsOf(pit);
 }
 
+TEST_F(LevelCheckTest, ATrapNamedInTheCommentsIsAcceptedAndEveryOtherIsWarnedAbout) {
+    // A ledge (y = 2) from which the player drops to the machine's corridor, with a pit on
+    // each side of the start, north of the ledge: 1|1|1 and 3|1|1.
+    const std::string ledge = "xDim 9\nyDim 4\nzDim 5\nplayer 2 2 2\n"
+                              "air 1 2 2\nair 2 2 2\nair 3 2 2\nair 4 2 2\nair 4 1 2\nair 5 1 2\n"
+                              "timemachine 6 1 2\nair 7 1 2\nair 6 1 3\nair 7 1 3\n";
+    const std::string apart = ledge + "air 1 2 1\nair 1 1 1\nair 3 2 1\nair 3 1 1\n";
+    const std::string strands = "the player can strand himself: from ";
+
+    // Kept apart, each pit must be named; the warning names the trap's first place.
+    const LevelReport west = check("# Trap: 1|1|1 a pit\n" + apart);
+    ASSERT_EQ(west.findings.size(), 1u) << findingsOf(west);
+    EXPECT_EQ(west.findings[0].text, strands + "3|1|1 in the dark era the time machine is out "
+                                               "of reach (2 such places)");
+    EXPECT_TRUE(check("# Trap: 1|1|1 one\n#Trap: 3|1|1 two\n" + apart).passed());
+
+    // Joined below, they are one trap, declared by any of its cells.
+    const std::string joined = apart + "air 2 1 1\n";
+    const LevelReport one = check("# Trap: 2|1|1 the pits are deep\n" + joined);
+    EXPECT_TRUE(one.passed()) << findingsOf(one);
+    const LevelReport undeclared = check(joined);
+    ASSERT_EQ(undeclared.findings.size(), 1u) << findingsOf(undeclared);
+    EXPECT_TRUE(mentions(undeclared, "(6 such places)")) << findingsOf(undeclared);
+
+    // A declaration must stay true, and must name a cell.
+    const LevelReport stale = check(ledge + "\n# Trap: 5|1|2 no longer a pit\n");
+    ASSERT_EQ(stale.findings.size(), 1u) << findingsOf(stale);
+    EXPECT_EQ(stale.findings[0].line, 16);
+    EXPECT_EQ(stale.findings[0].text, "declared trap at 5|1|2 is not a trap");
+    const LevelReport garbled = check(joined + "# Trap: 1|1 the pit\n# Trapdoor 1|1|1\n");
+    ASSERT_EQ(garbled.findings.size(), 2u) << findingsOf(garbled);
+    EXPECT_EQ(garbled.findings[0].line, 20);
+    EXPECT_EQ(garbled.findings[0].text, "a trap comment needs its cell as x|y|z");
+    EXPECT_EQ(garbled.findings[1].text.rfind(strands, 0), 0u);
+}
+
 TEST_F(LevelCheckTest, LoaderWarningsCarryTheLineTheyComeFrom) {
     const std::string content = "# a level with faults\n"
                                 "xDim 8\nyDim 4\nzDim 4\n"

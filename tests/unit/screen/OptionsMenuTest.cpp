@@ -11,7 +11,6 @@ TEST(OptionsMenu, EachChangeIsAppliedAtOnceWithinItsRangeAndBackLeaves) {
         EXPECT_EQ(&changed, &settings);
         ++applied;
     });
-    options.setLookAtStart(app::Look::Auto);
     options.open();
     const auto press = [&](auto field) {
         hud::MenuCommands commands;
@@ -50,7 +49,12 @@ TEST(OptionsMenu, EachChangeIsAppliedAtOnceWithinItsRangeAndBackLeaves) {
     press(&C::down);
     press(&C::right);
     EXPECT_EQ(settings.look, app::Look::Full);
-    EXPECT_EQ(options.menu().items()[7].value, "Full (next start)");
+    EXPECT_EQ(options.menu().items()[7].value, "Full");
+    options.setEnvironmentDecides(true, false);
+    press(&C::right);
+    EXPECT_EQ(settings.look, app::Look::Fast) << "kept for a run the environment leaves alone";
+    EXPECT_EQ(options.menu().items()[7].value, "Fast (not now)");
+    EXPECT_EQ(options.menu().items()[6].value, "0.50");
 
     const int before = applied;
     press(&C::down);
