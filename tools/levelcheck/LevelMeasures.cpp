@@ -399,7 +399,7 @@ LevelMeasures measureLevel(const LevelLayout& layout, const Place& start) {
     measures.switchableCells = switchable.size();
     measures.optimalSwitchCells = optimal.size();
     measures.oneWayDrops = oneWayDrops(graph, route);
-    measures.traps = exploration.stranded;
+    measures.traps = trapRegions(walker, exploration.stranded);
     measures.naive = naivePlayer(graph);
     return measures;
 }
@@ -422,12 +422,18 @@ std::vector<std::string> figureLines(const LevelMeasures& measures) {
             " (sizes " +
             list(measures.blindAlleys, [](std::size_t size) { return std::to_string(size); }) + ")";
     }
-    std::string traps = "traps: " + std::to_string(measures.traps.size());
+    // Each trap by the place it is first met at, for a `# Trap:` comment to name.
+    std::size_t trapped = 0;
+    for (const auto& trap : measures.traps) {
+        trapped += trap.size();
+    }
+    std::string traps = "traps: " + std::to_string(trapped);
     if (!measures.traps.empty()) {
-        traps += " (" +
+        traps += " (" + std::to_string(measures.traps.size()) +
+                 (measures.traps.size() == 1 ? " trap: " : " traps: ") +
                  list(measures.traps,
-                      [](const Place& place) {
-                          return cellName(place.cell) + " " + eraName(place.era);
+                      [](const std::vector<Place>& trap) {
+                          return cellName(trap.front().cell) + " " + eraName(trap.front().era);
                       }) +
                  ")";
     }

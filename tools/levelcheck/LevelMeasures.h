@@ -33,8 +33,9 @@ struct LevelMeasures {
     std::size_t optimalSwitchCells = 0;
     std::size_t switchableCells = 0;
     int oneWayDrops = 0;
-    // Places from which the machine is out of reach, in the order they were found.
-    std::vector<Place> traps;
+    // Places from which the machine is out of reach, grouped into the traps they form (places
+    // joined by a move either way), each first where it was found first.
+    std::vector<std::vector<Place>> traps;
     NaiveRun naive;
 };
 

@@ -109,7 +109,7 @@ TEST_F(LevelMeasuresTest, OneWayDropsAndTraps) {
     EXPECT_EQ(figure(measure(ledge + back), "one-way drops"), "0");
 
     const LevelMeasures pit = measure(ledge + "air 1 2 1\nair 1 1 1\n");
-    EXPECT_EQ(figure(pit, "traps"), "2 (1|1|1 dark, 1|1|1 bright)");
+    EXPECT_EQ(figure(pit, "traps"), "2 (1 trap: 1|1|1 dark)");
     EXPECT_EQ(figure(pit, "states"), std::to_string(drop.states + 2));
 }
 
