@@ -87,6 +87,10 @@ int main(int argc, char** argv) {
     }
     // GLEW's probe of the core context leaves an error behind.
     glGetError();
+    // As the game's frame loop sets it before the first frame; without it the first drawn
+    // frame showed rooms behind rock.
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
 
     bool allFinished = true;
     for (const std::string& level : levels) {

@@ -32,7 +32,7 @@ while IFS= read -r line || [ -n "$line" ]; do
             sed -n 's/.*: finished in \([0-9.]*\) s of game time.*/\1/p')
         naive=$(measure "$file" "naive player" | sed 's/ (.*//; s/solves it with/solves,/')
         alleys=$(measure "$file" "blind alleys" | sed 's/ (sizes \(.*\))/ (\1)/')
-        traps=$(measure "$file" "traps" | sed 's/ (.*//')
+        traps=$(measure "$file" "traps" | sed 's/^\([0-9]*\) (\([0-9]*\) traps*:.*/\2 (\1 places)/')
         echo "| $number | $chapter | $title | $(measure "$file" switches) | $(measure "$file" route)" \
             "| $alleys | $traps | $naive | ${par:-not finished} s |"
         total=$(awk -v a="$total" -v b="${par:-0}" 'BEGIN { print a + b }')
