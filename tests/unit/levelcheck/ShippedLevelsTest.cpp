@@ -1,4 +1,5 @@
 #include "levelcheck/LevelCheck.h"
+#include "levelcheck/LevelMeasures.h"
 
 #include "levelloader/LevelLoader.h"
 #include "platform/Paths.h"
@@ -101,4 +102,39 @@ TEST(ShippedLevels, TheCampaignUsesEveryMechanic) {
     EXPECT_TRUE(drops);
     EXPECT_EQ(fewestSwitches, 0);
     EXPECT_GE(mostSwitches, 3);
+}
+
+// What each chapter promises the player holds for every level in it, so an edit that
+// turns a puzzle back into a walk fails here and not in a play-test.
+TEST(ShippedLevels, EachChapterAsksWhatItPromises) {
+    std::vector<screen::LevelList::Chapter> chapters;
+    std::ifstream list(data / "levels" / "levels.ini");
+    const auto levels = screen::LevelList::parse(list, &chapters);
+    ASSERT_EQ(chapters.size(), 3u);
+    struct Promise {
+        int switches;
+        std::size_t blindAlleys;
+        int naiveFailures;
+    };
+    // The first chapter teaches: a naive player solves all of it.
+    const Promise promises[] = {{0, 0, 0}, {3, 1, 0}, {4, 2, 2}};
+    for (std::size_t chapter = 0; chapter < chapters.size(); ++chapter) {
+        const std::size_t end =
+            chapter + 1 < chapters.size() ? chapters[chapter + 1].firstLevel : levels.size();
+        int naiveFailures = 0;
+        for (std::size_t level = chapters[chapter].firstLevel; level < end; ++level) {
+            const LevelReport report =
+                checkLevel((data / platform::hostPath(levels[level])).string());
+            ASSERT_TRUE(report.passed() && report.start) << levels[level];
+            const LevelMeasures measures = measureLevel(*report.layout, *report.start);
+            EXPECT_GE(measures.route->eraSwitches(), promises[chapter].switches) << levels[level];
+            EXPECT_GE(measures.blindAlleys.size(), promises[chapter].blindAlleys) << levels[level];
+            EXPECT_LE(measures.longestStraight, 6) << levels[level];
+            naiveFailures += measures.naive.solved ? 0 : 1;
+            if (chapter == 0) {
+                EXPECT_TRUE(measures.naive.solved) << levels[level];
+            }
+        }
+        EXPECT_GE(naiveFailures, promises[chapter].naiveFailures) << chapters[chapter].name;
+    }
 }
