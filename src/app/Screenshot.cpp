@@ -6,9 +6,7 @@
 #include <FreeImage.h>
 #include <GL/glew.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -17,38 +15,6 @@
 namespace Vexmor::app {
 
 namespace {
-
-struct MemoryDeleter {
-    void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
-};
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// Writes the bitmap as a PNG to a new file `name`; the reason it could not, or "" once
-// written. The file is encoded first so a failure to write can say why.
-std::string savePng(FIBITMAP* bitmap, const std::string& name) {
-    const std::unique_ptr<FIMEMORY, MemoryDeleter> memory(FreeImage_OpenMemory());
-    BYTE* bytes = nullptr;
-    DWORD size = 0;
-    if (!memory || !FreeImage_SaveToMemory(FIF_PNG, bitmap, memory.get(), 0) ||
-        !FreeImage_AcquireMemory(memory.get(), &bytes, &size)) {
-        return "the image could not be encoded as PNG";
-    }
-    // "x": never replace a file, even one that appeared since the number was chosen.
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "wbx"));
-    if (!file) {
-        return std::strerror(errno);
-    }
-    if (std::fwrite(bytes, 1, size, file.get()) != size) {
-        return std::strerror(errno);
-    }
-    if (std::fclose(file.release()) != 0) {
-        return std::strerror(errno);
-    }
-    return "";
-}
 
 bool nameTaken(const std::string& name) {
     std::error_code unreadable;
@@ -91,7 +57,7 @@ std::string Screenshot::save(const std::string& name) {
     glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels.data());
     const engine::FreeImageBitmap bitmap(FreeImage_ConvertFromRawBits(
         pixels.data(), width, height, pitch, 24, 0xFF0000, 0x00FF00, 0x0000FF, FALSE));
-    return bitmap ? savePng(bitmap.get(), name) : "no memory for the image";
+    return bitmap ? engine::writePng(bitmap.get(), name, false) : "no memory for the image";
 }
 
 } // namespace Vexmor::app
