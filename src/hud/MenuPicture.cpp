@@ -79,7 +79,12 @@ MenuLayout layOutMenu(const Menu& menu, int width, int height, int firstShown) {
             widestLine(menu, layout.itemPixel) > width - 2 * margin)) {
         --layout.itemPixel;
     }
-    const int rows = std::max(1, (listBottom - listTop) / lineHeight(layout.itemPixel));
+    int rows = std::max(1, (listBottom - listTop) / lineHeight(layout.itemPixel));
+    if (rows < count) {
+        // Room under the list for the dots that say it goes on, clear of the footer.
+        rows = std::max(1, (listBottom - listTop - 9 * layout.itemPixel) /
+                               lineHeight(layout.itemPixel));
+    }
     int first = std::clamp(firstShown, 0, std::max(0, count - rows));
     const int selected = menu.selectedIndex();
     if (selected >= 0 && selected < first) {

@@ -9,7 +9,9 @@
 #
 # SCREENSHOT_DIR puts the images somewhere else (to compare before and after a change);
 # FIRST_SHOT_DELAY is how many seconds the level runs before its first view is taken
-# (the player settles on the floor, and whatever the level shows at its start is gone).
+# (the player settles on the floor, and whatever the level shows at its start is gone);
+# SWITCH_WAIT is how many seconds the era switch is given before the bright view (a large
+# level drawn with 4 samples on a software rasteriser needs more than the default).
 # The pictures show the full look at full resolution unless VEXMOR_LOOK or
 # VEXMOR_RENDER_SCALE say otherwise.
 set -euo pipefail
@@ -17,6 +19,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 game="$root/build/vexmor"
 out="${SCREENSHOT_DIR:-$root/docs/screenshots}"
 first_shot_delay="${FIRST_SHOT_DELAY:-4}"
+switch_wait="${SWITCH_WAIT:-7}"
 
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -86,7 +89,7 @@ levels "$@" | while read -r level; do
     wait_for_png "$work/screenshot0.png"
     # The bright era, once the five-second switch has run and its fog is gone.
     press "$window" t
-    sleep 7
+    sleep "$switch_wait"
     press "$window" F12
     wait_for_png "$work/screenshot1.png"
     kill "$pid" 2>/dev/null || true

@@ -32,6 +32,11 @@ TEST(MenuPicture, TextStaysLegibleAndInsideTheWindowAndALongListScrollsToTheSele
             EXPECT_LE(line.max.x, width);
             EXPECT_LE(line.max.y, layout.footerTop) << width << " x " << height;
         }
+        // The dots under a list that goes on stay clear of the footer.
+        if (layout.moreBelow) {
+            EXPECT_LE(layout.lines.back().max.y + 9 * layout.itemPixel, layout.footerTop)
+                << width << " x " << height;
+        }
         // Down to the last line: it comes into view, and a point on it finds it.
         for (int i = 0; i < 23; ++i) {
             menu.move(1);
