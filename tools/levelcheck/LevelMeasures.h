@@ -9,8 +9,8 @@
 
 namespace Vexmor::levelcheck {
 
-// How a player fares who never looks ahead: he walks, in his era, to the place nearest the
-// machine as if switching were free, and switches where he stands when that is not enough.
+// How a player fares who never looks ahead: he follows the shortest way that either era
+// allows as far as his own era lets him, and switches there.
 struct NaiveRun {
     bool solved = false;
     int switches = 0;
