@@ -36,7 +36,6 @@ public:
     // Builds the level's programs again in the fast or the full look, in place: models and
     // scenes keep their program objects and draw in the new look from the next frame.
     void useLook(bool fast);
-    bool fastLook() const { return builtFast; }
 
     // Slots in load order.
     std::unique_ptr<ShaderProgram> simpleProgram;
