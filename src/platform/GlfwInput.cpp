@@ -36,7 +36,18 @@ static_assert(pad::LeftX == GLFW_GAMEPAD_AXIS_LEFT_X && pad::LeftY == GLFW_GAMEP
 static_assert(GLFW_KEY_LAST < 349, "key state cache too small");
 
 GlfwInput::GlfwInput(GLFWwindow* window) : window(window) {
+    glfwSetWindowUserPointer(window, this);
+    glfwSetCursorEnterCallback(window, [](GLFWwindow* entered, int inside) {
+        if (inside == GLFW_TRUE) {
+            static_cast<GlfwInput*>(glfwGetWindowUserPointer(entered))->captureSettling = true;
+        }
+    });
     newFrame();
+}
+
+GlfwInput::~GlfwInput() {
+    glfwSetCursorEnterCallback(window, nullptr);
+    glfwSetWindowUserPointer(window, nullptr);
 }
 
 void GlfwInput::newFrame() {

@@ -14,6 +14,9 @@ namespace Vexmor::platform {
 class GlfwInput : public Input {
 public:
     explicit GlfwInput(GLFWwindow* window);
+    ~GlfwInput();
+    GlfwInput(const GlfwInput&) = delete;
+    GlfwInput& operator=(const GlfwInput&) = delete;
 
     bool isKeyDown(int key) const override;
     glm::dvec2 getCursorPosition() override;
@@ -45,8 +48,10 @@ private:
     // the pointer's motion since the last look, so a position just put reads back exactly.
     glm::dvec2 virtualPosition{0.0, 0.0};
     glm::dvec2 lastRaw{0.0, 0.0};
-    // Right after capture GLFW reports a position unrelated to the one just set; the
-    // first read then returns the set position so no turn is invented.
+    // Right after capture GLFW reports a position unrelated to the one just set, and when
+    // the pointer enters the window GLFW puts its position where the pointer crossed in,
+    // which can be long after capture on an unfocused or busy window: the next read then
+    // takes GLFW's position as the new start, so no turn is invented.
     bool captureSettling = false;
 };
 
