@@ -165,8 +165,10 @@ void GameScreen::pause() {
     showingOptions = false;
     pauseMenu.setEnabled(QuitToTitle, flow == nullptr || flow->hasTitle());
     pauseMenu.selectId(Resume);
-    menuKeys.sample(platform::activeInput());
     levels[static_cast<std::size_t>(currentLevel)]->setPaused(true);
+    // After the level lets the mouse go: the pointer reappears where it was before the
+    // capture, and that is no move to the item under it.
+    menuKeys.sample(platform::activeInput());
 }
 
 void GameScreen::resume() {

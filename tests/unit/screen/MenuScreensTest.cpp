@@ -12,9 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 
 namespace fs = std::filesystem;
 using namespace Vexmor;
@@ -29,10 +31,17 @@ public:
     void close() override { log.push_back("close " + name); }
     void update(double /*seconds*/) override { log.push_back("update " + name); }
     void render() override {}
-    void setPaused(bool paused) override { log.push_back((paused ? "pause " : "run ") + name); }
+    void setPaused(bool paused) override {
+        log.push_back((paused ? "pause " : "run ") + name);
+        // As a level letting the mouse go: the pointer shows again where it was.
+        if (paused && pointerOnRelease) {
+            platform::activeInput().setCursorPosition(*pointerOnRelease);
+        }
+    }
     void turnView(float degrees) override { turned += degrees; }
 
     float turned = 0.0f;
+    std::optional<glm::dvec2> pointerOnRelease;
 
 private:
     std::string name;
@@ -169,6 +178,30 @@ TEST_F(MenuScreens, APausedLevelIsNotAdvancedAndItsTimeLeavesThePauseOut) {
     tap(platform::key::Up, *game);
     tap(platform::key::Enter, *game);
     EXPECT_EQ(flow.asked, (Log{"quit"}));
+}
+
+// The pointer reappearing over a line of the pause menu has not moved to it: Enter
+// still resumes.
+TEST_F(MenuScreens, ThePauseMenuOpensOnResumeWhereverThePointerReappears) {
+    game->start(0);
+    game->update(0.02);
+    made.at(0)->pointerOnRelease = glm::dvec2(10.0, 2.0);
+    input.press(platform::key::Escape);
+    game->update(0.02);
+    ASSERT_TRUE(game->isPaused());
+    game->render();
+    input.release(platform::key::Escape);
+    game->update(0.02);
+    tap(platform::key::Enter, *game);
+    EXPECT_FALSE(game->isPaused());
+
+    // Moved, it points as ever.
+    tap(platform::key::Escape, *game);
+    input.moveCursor({0.0, -1.0});
+    tap(platform::key::Enter, *game);
+    EXPECT_FALSE(game->isPaused());
+    EXPECT_NE(std::find(log.begin(), log.end(), "init levels\\a.lvl"), log.end())
+        << "Restart, the second line";
 }
 
 TEST_F(MenuScreens, TheTitleContinuesAtTheFirstUnfinishedLevelAndLocksTheRest) {
