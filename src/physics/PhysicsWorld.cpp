@@ -9,6 +9,8 @@
 #include <BulletDynamics/Dynamics/btDiscreteDynamicsWorld.h>
 #include <BulletDynamics/Dynamics/btRigidBody.h>
 
+#include <algorithm>
+
 namespace Vexmor::physics {
 
 namespace {
@@ -71,6 +73,25 @@ void PhysicsWorld::runPreTickAction(btDynamicsWorld* world, btScalar timeStep) {
 void PhysicsWorld::collectWallContacts(const btRigidBody* body,
                                        std::vector<WallContact>& walls) const {
     physics::collectWallContacts(*dynamicsWorld, body, walls);
+}
+
+btScalar PhysicsWorld::deepestFixedOverlap(btRigidBody* body) const {
+    struct Deepest : btCollisionWorld::ContactResultCallback {
+        explicit Deepest(const btCollisionObject* body) : body(body) {}
+        btScalar addSingleResult(btManifoldPoint& point, const btCollisionObjectWrapper* a, int,
+                                 int, const btCollisionObjectWrapper* b, int, int) override {
+            const btCollisionObject* other =
+                a->getCollisionObject() == body ? b->getCollisionObject() : a->getCollisionObject();
+            if (other->isStaticOrKinematicObject()) {
+                depth = std::max(depth, -point.getDistance());
+            }
+            return 0;
+        }
+        const btCollisionObject* body;
+        btScalar depth = 0;
+    } deepest(body);
+    dynamicsWorld->contactTest(body, deepest);
+    return deepest.depth;
 }
 
 std::size_t PhysicsWorld::bodyCount() const {

@@ -38,6 +38,10 @@ public:
     // alike at any frame rate, since the sub-steps are the simulation's clock.
     void setPreTickAction(std::function<void(float)> action);
 
+    // How deep the body, where it is, reaches into this world's fixed bodies (rock, stairs,
+    // doors); 0 when it only touches them. The body need not be in this world.
+    btScalar deepestFixedOverlap(btRigidBody* body) const;
+
     // The walls the body touches, into `walls`.
     void collectWallContacts(const btRigidBody* body, std::vector<WallContact>& walls) const;
 

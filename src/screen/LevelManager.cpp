@@ -170,6 +170,14 @@ bool LevelManager::holdsRenderScale() const {
     return timeSwitcher && timeSwitcher->isSwitching();
 }
 
+bool LevelManager::allowsTimeChange() {
+    if (scene.playerFitsIn(!isBright())) {
+        return true;
+    }
+    lockSignSeconds = lockSignShown;
+    return false;
+}
+
 void LevelManager::timeChanged() {
     scene.movePlayerTo(timeSwitcher->isBright());
 }

@@ -34,6 +34,9 @@ public:
     void setPaused(bool paused) override;
     void turnView(float degrees) override;
     // Moves the player's body into the new era's world.
+    // No while the player stands where the other era has something solid; the padlock
+    // then shows, as for a locked door.
+    bool allowsTimeChange() override;
     void timeChanged() override;
 
     bool isBright() const;

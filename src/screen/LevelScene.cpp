@@ -203,6 +203,15 @@ void LevelScene::movePlayerTo(bool bright) {
     player->getBody()->activate();
 }
 
+bool LevelScene::playerFitsIn(bool bright) const {
+    // The rock is the same in both eras, so only what reaches deeper than here counts; a
+    // resting contact sinks in by a few millimetres.
+    constexpr btScalar tolerance = 0.02f;
+    btRigidBody* body = player->getBody();
+    return getWorld(bright)->deepestFixedOverlap(body) <=
+           getWorld(!bright)->deepestFixedOverlap(body) + tolerance;
+}
+
 void LevelScene::followView() {
     const app::RenderSettings& settings = app::renderSettings();
     const float aspect =

@@ -64,6 +64,10 @@ public:
     void followCamera();
     // Moves the player's body into the world of the era now shown.
     void movePlayerTo(bool bright);
+    // Whether the player, where he stands, is clear of what the era has solid that the one
+    // he is in has not: a stair or a shut door appearing around him would trap him or lift
+    // him where no way leads.
+    bool playerFitsIn(bool bright) const;
 
     // The shadow pass into the depth map, then the main pass into the window; a fog
     // distance of -1 means no fog.

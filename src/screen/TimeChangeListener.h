@@ -7,6 +7,9 @@ class TimeChangeListener {
 public:
     virtual ~TimeChangeListener() = default;
 
+    // Asked half-way through, before the flip: a listener that says no keeps the era, and
+    // the switch fades out as it came.
+    virtual bool allowsTimeChange() { return true; }
     virtual void timeChanged() = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "screen/TimeChangeListener.h"
 #include "sound/SoundLibrary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vexmor::screen {
@@ -50,6 +51,7 @@ void TimeSwitcher::startSwitch() {
     }
     state = 1;
     progress = 0.0f;
+    refused = false;
     brightAtStart = bright;
     // The incoming track joins where the audible one is, so the fade stays in time.
     if (bright) {
@@ -68,17 +70,25 @@ void TimeSwitcher::update(double seconds) {
     progress += s / switchSeconds;
     fogDistance = (1.0f - (std::cos(twoPi * progress - pi) + 1.0f) * 0.5f) * maxFogDistance;
 
-    const float fade = (static_cast<float>(std::tanh(6.0f * progress - 3.0f)) + 1.0f) * 0.5f;
+    // A refused switch fades the music back the way it came.
+    const float fadeProgress = refused ? 1.0f - progress : progress;
+    const float fade = (static_cast<float>(std::tanh(6.0f * fadeProgress - 3.0f)) + 1.0f) * 0.5f;
     darkShare = brightAtStart ? fade : 1.0f - fade;
     brightShare = brightAtStart ? 1.0f - fade : fade;
     applyVolumes();
 
     if (state == 1 && progress >= 0.5f) {
+        state = 2;
+        refused = std::any_of(listeners.begin(), listeners.end(), [](TimeChangeListener* listener) {
+            return !listener->allowsTimeChange();
+        });
+        if (refused) {
+            return;
+        }
         bright = !bright;
         for (TimeChangeListener* listener : listeners) {
             listener->timeChanged();
         }
-        state = 2;
         return;
     }
     if (progress >= 1.0f) {

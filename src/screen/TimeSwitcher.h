@@ -41,6 +41,8 @@ public:
     // Seconds spent switching in this level; drives the fog's swirl.
     float getFogTimer() const { return fogTimer; }
     float getProgress() const { return progress; }
+    // True from the half-way point of a switch a listener refused until the next switch.
+    bool wasRefused() const { return refused; }
     sound::Sound& getDarkMusic() const { return *darkMusic; }
     sound::Sound& getBrightMusic() const { return *brightMusic; }
 
@@ -53,6 +55,7 @@ private:
     float progress = 0.0f;
     bool bright = false;
     bool brightAtStart = false;
+    bool refused = false;
     void applyVolumes();
 
     // The cross-fade's share of each track, before the music level.

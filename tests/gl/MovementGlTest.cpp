@@ -137,6 +137,7 @@ protected:
         }
         bool isAsleep() { return body()->getActivationState() == ISLAND_SLEEPING; }
         bool isBright() const { return level.isBright(); }
+        bool showsPadlock() const { return level.isShowingLockSign(); }
         void tap(platform::ScriptedInput& input, int key) {
             input.press(key);
             frames(0.0, 1.0 / 60.0);
@@ -392,6 +393,49 @@ TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
         EXPECT_GT(run.position().y(), 5.5f) << "on the floor above";
         EXPECT_LT(run.position().z(), 7.5f) << "past the stair's top";
     }
+}
+
+// A stair that only the bright era has, its foot at z 10: switching in its cell would put
+// the player inside it, to be pushed up onto it or into the wall behind; the era stays
+// and the padlock shows. From the cell before its foot the switch goes through.
+TEST_F(MovementGl, NoSwitchPutsThePlayerInsideAStairOfTheOtherEra) {
+    std::string text = "xDim 3\nyDim 4\nzDim 10\nplayer 1 1 8\nstair 1 1 3 0 4 1\n"
+                       "air 1 2 3\nair 1 2 2\nair 1 2 1\n";
+    for (int z = 4; z <= 8; ++z) {
+        text += "air 1 1 " + std::to_string(z) + "\n";
+    }
+    data->write("levels/stairswitch.lvl", text);
+    for (float z : {9.95f, 9.3f, 8.0f}) {
+        SCOPED_TRACE("standing at z " + std::to_string(z));
+        Run run("levels\\stairswitch.lvl");
+        run.placeBody(btVector3(3.75f, 3.125f, z));
+        run.frames(0.5, 1.0 / 60.0);
+        const btVector3 before = run.position();
+        run.tap(input, 'T');
+        bool padlock = false;
+        for (int frame = 0; frame < 300; ++frame) {
+            run.frames(0.0, 1.0 / 60.0);
+            padlock = padlock || run.showsPadlock();
+        }
+        EXPECT_FALSE(run.isBright());
+        EXPECT_TRUE(padlock);
+        EXPECT_NEAR(run.position().y(), before.y(), 0.01f);
+        EXPECT_NEAR(run.position().z(), before.z(), 0.01f);
+        input.press('S');
+        run.frames(0.5, 1.0 / 60.0);
+        input.releaseAll();
+        EXPECT_GT(run.position().z(), before.z() + 0.5f) << "free to walk away";
+    }
+    Run run("levels\\stairswitch.lvl");
+    run.placeBody(btVector3(3.75f, 3.125f, 11.25f));
+    run.frames(0.5, 1.0 / 60.0);
+    run.tap(input, 'T');
+    run.frames(5.0, 1.0 / 60.0);
+    EXPECT_TRUE(run.isBright());
+    input.press('W');
+    run.frames(3.0, 1.0 / 60.0);
+    input.releaseAll();
+    EXPECT_GT(run.position().y(), 5.5f) << "up the stair";
 }
 
 namespace {

@@ -11,10 +11,16 @@ namespace {
 class EraWatcher : public Vexmor::screen::TimeChangeListener {
 public:
     explicit EraWatcher(const TimeSwitcher*& switcher) : switcher(switcher) {}
+    bool allowsTimeChange() override {
+        ++asked;
+        return allows;
+    }
     void timeChanged() override { erasSeen.push_back(switcher->isBright()); }
 
     const TimeSwitcher*& switcher;
     std::vector<bool> erasSeen;
+    bool allows = true;
+    int asked = 0;
 };
 
 class TimeSwitching : public ::testing::Test {
@@ -117,4 +123,32 @@ TEST_F(TimeSwitching, TheIncomingTrackJoinsAtTheAudibleTracksPosition) {
     EXPECT_NEAR(double(switcher->getBrightMusic().getPlayPosition()),
                 double(switcher->getDarkMusic().getPlayPosition()), 20.0);
     EXPECT_GE(switcher->getBrightMusic().getPlayPosition(), 42000u);
+}
+
+TEST_F(TimeSwitching, ARefusedSwitchKeepsTheEraAndFadesBackTheWayItCame) {
+    watcher.allows = false;
+    switcher->startSwitch();
+    run(2.5 - frame);
+    EXPECT_EQ(watcher.asked, 0) << "asked at half-way, not before";
+    const float darkBefore = switcher->getDarkMusic().getVolume();
+    run(frame);
+    EXPECT_EQ(watcher.asked, 1);
+    EXPECT_TRUE(switcher->wasRefused());
+    EXPECT_FALSE(switcher->isBright());
+    EXPECT_TRUE(watcher.erasSeen.empty()) << "no flip was told";
+    EXPECT_GT(switcher->getDarkMusic().getVolume(), darkBefore - 0.05f) << "no jump in the fade";
+    run(2.5);
+    EXPECT_FALSE(switcher->isSwitching());
+    EXPECT_FLOAT_EQ(switcher->getFogDistance(), -1.0f);
+    EXPECT_NEAR(switcher->getDarkMusic().getVolume(), 1.0f, 0.01f);
+    EXPECT_NEAR(switcher->getBrightMusic().getVolume(), 0.0f, 0.01f);
+
+    // The next switch asks again, and flips when allowed.
+    watcher.allows = true;
+    switcher->startSwitch();
+    EXPECT_FALSE(switcher->wasRefused());
+    run(5.0);
+    EXPECT_EQ(watcher.asked, 2);
+    EXPECT_TRUE(switcher->isBright());
+    EXPECT_EQ(watcher.erasSeen, std::vector<bool>{true});
 }
