@@ -611,6 +611,23 @@ TEST_F(DoorwayWalk, ALockedOrClosedDoorStillStopsHim) {
     }
 }
 
+// A door fallen in the dark era stands shut in the bright one: no switch puts the player
+// inside its leaf, while a step into the room the switch goes through.
+TEST_F(DoorwayWalk, NoSwitchPutsThePlayerInsideAShutDoor) {
+    data->write("levels/doorroom.lvl", doorRoomLevel(0, 2));
+    for (float intoRoom : {0.0f, 1.0f}) {
+        SCOPED_TRACE("standing " + std::to_string(intoRoom) + " into the room");
+        Run run("levels\\doorroom.lvl");
+        const physics::Doorway& doorway = run.door()->getDoorway();
+        const glm::vec2 at = doorway.middle + doorway.through * intoRoom;
+        run.placeBody(btVector3(at.x, standingHeight, at.y));
+        run.frames(0.5, 1.0 / 60.0);
+        run.tap(input, 'T');
+        run.frames(5.0, 1.0 / 60.0);
+        EXPECT_EQ(run.isBright(), intoRoom > 0.0f);
+    }
+}
+
 // Pressing into the room's walls, head on or at an angle, far from the doorway or right
 // beside its frame, ends exactly where it did before doorways guided anyone.
 TEST_F(MovementGl, PressingIntoAPlainWallEndsWhereItAlwaysDid) {
