@@ -125,9 +125,9 @@ std::optional<Place> Walker::settle(Cell cell, int era) const {
     }
 }
 
-// The other era's bodies appear around the player. Where a stair appears in his cell he
-// would be inside it and pushed out somewhere, so he switches only where nothing new
-// appears, or where his stair or rubble disappears and he drops to the floor.
+// The other era's bodies appear around the player. Where a stair would appear in his cell
+// the game keeps the era, so he switches only where nothing new appears, or where his
+// stair or rubble disappears and he drops to the floor.
 std::optional<Place> Walker::switchEra(const Place& at) const {
     const int other = 1 - at.era;
     const Footing now = layout.footing(at.cell, at.era);
