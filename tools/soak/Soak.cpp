@@ -53,7 +53,8 @@ GLuint nextName(void (*generate)(GLsizei, GLuint*), void (*remove)(GLsizei, cons
 }
 
 // The player's part in frame `frame`: use what is in reach at the start, switch the era
-// and let the switch run while walking forward and turning, then use again.
+// where he stands (walking into a stair of the other era would keep it), then walk forward
+// and turn through the fog's second half, and use again.
 void script(int frame, platform::ScriptedInput& input) {
     switch (frame) {
     case 0:
@@ -65,15 +66,17 @@ void script(int frame, platform::ScriptedInput& input) {
         break;
     case 2:
         input.release('T');
+        break;
+    case 28: // the era has flipped at frame 26
         input.press('W');
         break;
-    case 40:
+    case 50:
         input.release('W');
         break;
-    case 45:
+    case 52:
         input.press('E');
         break;
-    case 46:
+    case 53:
         input.release('E');
         break;
     default:
