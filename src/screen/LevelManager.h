@@ -33,10 +33,10 @@ public:
     bool holdsRenderScale() const override;
     void setPaused(bool paused) override;
     void turnView(float degrees) override;
-    // Moves the player's body into the new era's world.
     // No while the player stands where the other era has something solid; the padlock
     // then shows, as for a locked door.
     bool allowsTimeChange() override;
+    // Moves the player's body into the new era's world.
     void timeChanged() override;
 
     bool isBright() const;
