@@ -371,15 +371,25 @@ TEST_F(MovementGl, ADoorSwingingIntoThePlayerOrTheBallPushesThemAside) {
     EXPECT_NEAR(rest.y(), 3.0f, 0.05f);
 }
 
-// Keeping to either side wall of a corridor, pressed against it, the player walks onto the
-// stair at its end and up it instead of catching on the stair's side.
-TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
-    std::string text = "xDim 3\nyDim 4\nzDim 10\nplayer 1 1 8\nstair 1 1 3 0 2\n"
-                       "air 1 2 3\nair 1 2 2\nair 1 2 1\n";
+namespace {
+
+// A corridor along z (cells 4 to 8) ending at the stair given by its tail after the
+// cell (1 1 3), climbing north to the floor above.
+std::string stairCorridor(const std::string& stair) {
+    std::string text = "xDim 3\nyDim 4\nzDim 10\nplayer 1 1 8\nstair 1 1 3 " + stair +
+                       "\nair 1 2 3\nair 1 2 2\nair 1 2 1\n";
     for (int z = 4; z <= 8; ++z) {
         text += "air 1 1 " + std::to_string(z) + "\n";
     }
-    data->write("levels/stairend.lvl", text);
+    return text;
+}
+
+} // namespace
+
+// Keeping to either side wall of a corridor, pressed against it, the player walks onto the
+// stair at its end and up it instead of catching on the stair's side.
+TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
+    data->write("levels/stairend.lvl", stairCorridor("0 2"));
     for (int side : {'A', 'D'}) {
         SCOPED_TRACE(side == 'A' ? "left wall" : "right wall");
         Run run("levels\\stairend.lvl");
@@ -399,12 +409,7 @@ TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
 // the player inside it, to be pushed up onto it or into the wall behind; the era stays
 // and the padlock shows. From the cell before its foot the switch goes through.
 TEST_F(MovementGl, NoSwitchPutsThePlayerInsideAStairOfTheOtherEra) {
-    std::string text = "xDim 3\nyDim 4\nzDim 10\nplayer 1 1 8\nstair 1 1 3 0 4 1\n"
-                       "air 1 2 3\nair 1 2 2\nair 1 2 1\n";
-    for (int z = 4; z <= 8; ++z) {
-        text += "air 1 1 " + std::to_string(z) + "\n";
-    }
-    data->write("levels/stairswitch.lvl", text);
+    data->write("levels/stairswitch.lvl", stairCorridor("0 4 1"));
     for (float z : {9.95f, 9.3f, 8.0f}) {
         SCOPED_TRACE("standing at z " + std::to_string(z));
         Run run("levels\\stairswitch.lvl");
