@@ -190,6 +190,20 @@ void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
         const BlockObject* block = grid.at(x, y, z);
         return grid.contains(x, y, z) && block != nullptr && !block->isSolid();
     };
+    // Whether the floor on top of rock at x|y|z ends over a drop toward (dx, dz) in an era:
+    // beside it open at the rock's level and above, with nothing there to step onto, and
+    // no stair standing on the floor itself (its own sides show where it ends).
+    const auto dropsBeside = [&grid, &isOpen](std::int32_t x, std::int32_t y, std::int32_t z,
+                                              const Neighbour& n, int era) {
+        const std::int32_t nx = x + n.dx;
+        const std::int32_t nz = z + n.dz;
+        if (!isOpen(nx, y, nz) || !isOpen(nx, y + 1, nz) ||
+            grid.at(x, y + 1, z)->givesFootingIn(era)) {
+            return false;
+        }
+        return !grid.at(nx, y, nz)->givesFootingIn(era) &&
+               !grid.at(nx, y + 1, nz)->givesFootingIn(era);
+    };
     for (std::int32_t x = 0; x < grid.xDim; ++x) {
         for (std::int32_t y = 0; y < grid.yDim; ++y) {
             for (std::int32_t z = 0; z < grid.zDim; ++z) {
@@ -206,6 +220,15 @@ void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
                 if (openSides != 0) {
                     Wall wall(x, y, z);
                     wall.openSides = openSides;
+                    if ((openSides & Wall::above) != 0) {
+                        for (const Neighbour& n : neighbours) {
+                            for (const int era : {brightEra, darkEra}) {
+                                if (n.dy == 0 && dropsBeside(x, y, z, n, era)) {
+                                    wall.dropSides[era] |= n.flag;
+                                }
+                            }
+                        }
+                    }
                     sink.blockCreated(wall);
                 }
             }

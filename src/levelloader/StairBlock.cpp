@@ -44,6 +44,10 @@ std::optional<int> StairBlock::appearance(int stairCondition, int era) {
     }
 }
 
+bool StairBlock::givesFootingIn(int era) const {
+    return appearance(stairCondition, era).has_value();
+}
+
 ObjectList StairBlock::objects(int era) const {
     ObjectList created;
     if (const auto code = appearance(stairCondition, era)) {

@@ -17,6 +17,7 @@ public:
     ObjectList brightObjects() override;
     BodyList brightBodies() override;
     BodyList darkBodies() override;
+    bool givesFootingIn(int era) const override;
 
     // The era's appearance code (0 bright, 1 dark, 2 bright ruined, 3 dark ruined), or
     // nothing where the era has no stair.

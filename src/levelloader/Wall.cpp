@@ -1,9 +1,11 @@
 #include "levelloader/Wall.h"
 
 #include "engine/Placement.h"
+#include "gameobject/FloorEdge.h"
 #include "gameobject/WallPanel.h"
 
 #include <BulletCollision/CollisionShapes/btBoxShape.h>
+#include <glm/gtc/matrix_transform.hpp>
 
 namespace Vexmor::levelloader {
 
@@ -50,15 +52,24 @@ BodyList Wall::darkBodies() {
 ObjectList Wall::panels(int appearance) const {
     ObjectList created;
     for (const PanelSide& side : panelSides) {
-        if ((openSides & side.flag) == 0) {
+        const bool panel = (openSides & side.flag) != 0;
+        const bool kerb = (dropSides[appearance] & side.flag) != 0;
+        if (!panel && !kerb) {
             continue;
         }
         engine::Placement placement;
         placement.position = centre();
         placement.rotation = {side.pitch, side.yaw, 0.0f};
         placement.updateMatrix();
-        created.push_back(
-            std::make_unique<gameobject::WallPanel>(*placement.matrix, side.face, appearance));
+        if (panel) {
+            created.push_back(
+                std::make_unique<gameobject::WallPanel>(*placement.matrix, side.face, appearance));
+        }
+        if (kerb) {
+            // From the rock's centre up to its top face and out to the side's edge.
+            const glm::mat4 edge = glm::translate(*placement.matrix, glm::vec3(0.0f, 1.25f, 1.25f));
+            created.push_back(std::make_unique<gameobject::FloorEdge>(edge));
+        }
     }
     return created;
 }

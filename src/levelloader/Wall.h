@@ -7,7 +7,8 @@
 namespace Vexmor::levelloader {
 
 // Solid rock. Each face toward an open cell gets a panel (wall, floor or ceiling) in both
-// eras, and a wall with any open face a box body; enclosed walls build nothing.
+// eras, and a wall with any open face a box body; enclosed walls build nothing. Where the
+// floor on top ends over a drop, that side gets a kerb.
 class Wall : public BlockObject {
 public:
     // Which neighbours are open.
@@ -29,6 +30,9 @@ public:
     BodyList darkBodies() override;
 
     std::uint8_t openSides = 0;
+    // Per era (indexed by its code): the sides, of the four toward x and z, where the floor
+    // on top of this rock ends over a drop.
+    std::uint8_t dropSides[2] = {0, 0};
 
 private:
     ObjectList panels(int appearance) const;

@@ -5,6 +5,7 @@
 #include "engine/GameObject.h"
 #include "engine/ShaderLibrary.h"
 #include "engine/framebuffer/DepthbufferManager.h"
+#include "gameobject/FloorEdge.h"
 #include "gameobject/Interactable.h"
 #include "gameobject/Player.h"
 #include "gameobject/WallPanel.h"
@@ -33,7 +34,8 @@ namespace Vexmor::screen {
 namespace {
 
 bool castsShadow(const engine::GameObject* object) {
-    return dynamic_cast<const gameobject::WallPanel*>(object) == nullptr;
+    return dynamic_cast<const gameobject::WallPanel*>(object) == nullptr &&
+           dynamic_cast<const gameobject::FloorEdge*>(object) == nullptr;
 }
 
 } // namespace

@@ -41,6 +41,7 @@ std::vector<Asset> allAssets() {
         model("stairs_block_destructed.obj", stairsBlockDestructed),
         model("sphere.obj", ball),
         model("gui_plane.obj", guiPlane),
+        model("floor_edge.obj", floorEdge),
         model("capsule_left.obj", capsuleLeft),
         model("capsule_right.obj", capsuleRight),
         model("lock_big.obj", lockBig),

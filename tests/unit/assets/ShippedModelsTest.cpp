@@ -87,6 +87,8 @@ const Expected expected[] = {
     {"time_chair.obj", {{-0.6f, -c, -0.6f}, {0.6f, 0.9f, 0.6f}}, 1.2f},
     // Around its own origin on the floor; it lies before the machine, clear of the plinth.
     {"use_plate.obj", {{-0.7f, 0.0f, -0.4f}, {0.7f, 0.12f, 0.4f}}, 0.7f},
+    // Around the middle of a floor's edge, a cell long, reaching a little over the drop.
+    {"floor_edge.obj", {{-c, -0.15f, -0.25f}, {c, 0.1f, 0.05f}}, 1.25f},
 };
 
 } // namespace

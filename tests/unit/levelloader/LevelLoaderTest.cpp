@@ -34,7 +34,12 @@ private:
     void record(BlockAlignedObject& object) {
         std::ostringstream entry;
         if (auto* wall = dynamic_cast<Wall*>(&object)) {
-            entry << "wall 0x" << std::hex << int(wall->openSides) << std::dec;
+            entry << "wall 0x" << std::hex << int(wall->openSides);
+            if (wall->dropSides[brightEra] != 0 || wall->dropSides[darkEra] != 0) {
+                entry << " drops 0x" << int(wall->dropSides[brightEra]) << "/0x"
+                      << int(wall->dropSides[darkEra]);
+            }
+            entry << std::dec;
         } else if (auto* door = dynamic_cast<DoorBlock*>(&object)) {
             entry << "door " << door->orientation << " " << door->doorKind;
         } else if (auto* stair = dynamic_cast<StairBlock*>(&object)) {
@@ -321,6 +326,30 @@ TEST_F(LevelFiles, ASingleOpenCellOpensOneFaceOfEachNeighbour) {
         "wall 0x8 @0|1|1",  "wall 0x1 @1|0|1", "wall 0x10 @1|1|0", "air @1|1|1",
         "wall 0x20 @1|1|2", "wall 0x2 @1|2|1", "wall 0x4 @2|1|1"};
     EXPECT_EQ(parsed.entries, expected);
+}
+
+TEST_F(LevelFiles, AFloorEndingOverADropHasItsEdgeMarkedInTheErasWhereNothingStandsBeyond) {
+    // A ledge (x=0, on the rock below) beside a shaft (x=1), one row of z per case: open
+    // shaft; a stair down in the shaft that stands only in the bright era; a stair on the
+    // ledge itself; a stair on the ledge that stands only in the dark era.
+    const Parsed parsed = parse("xDim 2\nyDim 2\nzDim 4\nplayer 0 1 0\n"
+                                "air 0 1 0\nair 1 0 0\nair 1 1 0\n"
+                                "air 0 1 1\nstair 1 0 1 1 4\nair 1 1 1\n"
+                                "stair 0 1 2 0 0\nair 1 0 2\nair 1 1 2\n"
+                                "stair 0 1 3 0 3\nair 1 0 3\nair 1 1 3\n");
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    std::vector<std::string> ledges;
+    for (const std::string& entry : parsed.entries) {
+        if (entry.rfind("wall", 0) == 0 && entry.find("@0|0|") != std::string::npos) {
+            ledges.push_back(entry);
+        }
+    }
+    // Bright before dark; 0x8 is the side toward +x. Between the ledge's own cells (z)
+    // the rock goes on, so no edge there.
+    const std::vector<std::string> expected = {"wall 0x9 drops 0x8/0x8 @0|0|0",
+                                               "wall 0x9 drops 0x0/0x8 @0|0|1", "wall 0x9 @0|0|2",
+                                               "wall 0x9 drops 0x8/0x0 @0|0|3"};
+    EXPECT_EQ(ledges, expected);
 }
 
 TEST_F(LevelFiles, ItemsComeFirstThenCellsInXYZOrderWithTheirParameters) {

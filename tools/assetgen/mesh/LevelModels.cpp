@@ -330,6 +330,18 @@ Mesh ball() {
     return uvSphere(0.5f, 24, 16);
 }
 
+Mesh floorEdge() {
+    // Stands a little proud of the floor panel's raised field and out from the wall panel
+    // below it, so it reads from above and from across the drop; the rest lies in the rock.
+    constexpr float width = 0.2f;
+    constexpr float proud = 0.06f;
+    constexpr float out = 0.03f;
+    constexpr float depth = 0.12f;
+    // One course of the wall texture's stone along its length.
+    const UvRect course{{0.0f, 0.42f}, {1.0f, 0.07f}};
+    return boxMapped({-half, -depth, -width}, {half, proud, out}, course);
+}
+
 Mesh guiPlane() {
     Mesh mesh;
     mesh.addPolygon(

@@ -14,6 +14,8 @@ Mesh stairsDestructed();
 Mesh stairsBlockDestructed();
 Mesh ball();
 Mesh guiPlane();
+// A kerb along a floor's edge, around the edge's middle; +z looks over the drop.
+Mesh floorEdge();
 
 // Time machine parts, around the machine's origin at cell-centre height.
 Mesh capsuleRight();

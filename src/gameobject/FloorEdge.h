@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/GameObject.h"
+
+#include <glm/mat4x4.hpp>
+
+namespace Vexmor::gameobject {
+
+// A pale kerb along a floor's edge where it ends over a drop, so a ledge shows where it
+// stops, also by the head lamp alone in the dark era.
+class FloorEdge : public engine::GameObject {
+public:
+    // `transform` places the middle of the edge, turned so the model's +z faces the drop.
+    explicit FloorEdge(const glm::mat4& transform);
+
+    void onUpdate(double seconds) override;
+};
+
+} // namespace Vexmor::gameobject
