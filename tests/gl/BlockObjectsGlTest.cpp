@@ -4,6 +4,7 @@
 
 #include "gameobject/Door.h"
 #include "gameobject/DoorFrame.h"
+#include "gameobject/FloorEdge.h"
 #include "gameobject/Sphere.h"
 #include "gameobject/Stair.h"
 #include "gameobject/WallPanel.h"
@@ -77,6 +78,25 @@ TEST_F(BlockObjectsGl, AnEnclosedAirCellGetsSixPanelsAndSixWallBodiesPerEra) {
     const LevelData rock = load("xDim 4\nyDim 2\nzDim 3\nplayer 1 1 1\n");
     EXPECT_TRUE(rock.darkObjects.empty() && rock.brightObjects.empty());
     EXPECT_TRUE(rock.darkBodies.empty() && rock.brightBodies.empty());
+}
+
+TEST_F(BlockObjectsGl, ALedgeOverAShaftGetsAKerbOnItsEdgeFacingTheDrop) {
+    // The ledge 0|1|1 stands on rock; the shaft beside it (x = 1) is open to the bottom.
+    const LevelData level = load("xDim 3\nyDim 2\nzDim 3\nplayer 0 1 1\n"
+                                 "air 0 1 1\nair 1 0 1\nair 1 1 1\n");
+    for (const levelloader::ObjectList* objects : {&level.darkObjects, &level.brightObjects}) {
+        const auto kerbs = ofType<gameobject::FloorEdge>(*objects);
+        ASSERT_EQ(kerbs.size(), 1u);
+        const glm::mat4& kerb = kerbs.front()->getTransform();
+        // On the rock's top face, at the middle of its side toward +x, looking over the drop.
+        EXPECT_NEAR(kerb[3].x, 2.5f, 1e-5f);
+        EXPECT_NEAR(kerb[3].y, 2.5f, 1e-5f);
+        EXPECT_NEAR(kerb[3].z, 3.75f, 1e-5f);
+        EXPECT_NEAR(kerb[2].x, 1.0f, 1e-5f);
+        EXPECT_NEAR(kerb[1].y, 1.0f, 1e-5f);
+        EXPECT_EQ(kerbs.front()->getTexture(), "img\\Wall.png");
+        EXPECT_NE(kerbs.front()->getModel(), nullptr);
+    }
 }
 
 TEST_F(BlockObjectsGl, DoorKindsGiveEachEraItsDoorStateAndBodies) {

@@ -24,7 +24,7 @@ protected:
              {"door", "door_frame", "stairs", "stairs_block", "stairs_destructed",
               "stairs_block_destructed", "Plane", "sphere", "capsule_left", "capsule_right",
               "lock_big", "lock_small", "rotator_left", "rotator_right", "rotatorrotator_left",
-              "rotatorrotator_right", "time_chair", "use_plate"}) {
+              "rotatorrotator_right", "time_chair", "use_plate", "floor_edge"}) {
             data->write(std::string("models/") + name + ".obj", cubeObj);
         }
     }
