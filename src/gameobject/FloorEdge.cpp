@@ -4,11 +4,12 @@
 
 namespace Vexmor::gameobject {
 
-FloorEdge::FloorEdge(const glm::mat4& transform) : GameObject(transform) {
+FloorEdge::FloorEdge(const glm::mat4& transform, int appearance) : GameObject(transform) {
     attachModel(levelModel("models\\floor_edge.obj"));
-    // The clean stone in both eras: the kerb must stand out from the dark era's floor.
-    // Without its model the kerb is simply left out; the level plays the same.
-    texture = "img\\Wall.png";
+    // It must stand out from the floor: pale stone on the dark era's mossy tiles, the
+    // darker stone of a stair's riser on the bright era's pale ones. Without its model the
+    // kerb is simply left out; the level plays the same.
+    texture = appearance == 1 ? "img\\Wall.png" : "img\\Stairs.png";
 }
 
 void FloorEdge::onUpdate(double /*seconds*/) {}

@@ -6,12 +6,13 @@
 
 namespace Vexmor::gameobject {
 
-// A pale kerb along a floor's edge where it ends over a drop, so a ledge shows where it
-// stops, also by the head lamp alone in the dark era.
+// A kerb along a floor's edge where it ends over a drop, so a ledge shows where it stops,
+// also by the head lamp alone in the dark era.
 class FloorEdge : public engine::GameObject {
 public:
-    // `transform` places the middle of the edge, turned so the model's +z faces the drop.
-    explicit FloorEdge(const glm::mat4& transform);
+    // `transform` places the middle of the edge, turned so the model's +z faces the drop;
+    // appearance 1 is the dark era's.
+    FloorEdge(const glm::mat4& transform, int appearance);
 
     void onUpdate(double seconds) override;
 };

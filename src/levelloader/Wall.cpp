@@ -68,7 +68,7 @@ ObjectList Wall::panels(int appearance) const {
         if (kerb) {
             // From the rock's centre up to its top face and out to the side's edge.
             const glm::mat4 edge = glm::translate(*placement.matrix, glm::vec3(0.0f, 1.25f, 1.25f));
-            created.push_back(std::make_unique<gameobject::FloorEdge>(edge));
+            created.push_back(std::make_unique<gameobject::FloorEdge>(edge, appearance));
         }
     }
     return created;

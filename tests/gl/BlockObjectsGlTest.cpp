@@ -94,7 +94,8 @@ TEST_F(BlockObjectsGl, ALedgeOverAShaftGetsAKerbOnItsEdgeFacingTheDrop) {
         EXPECT_NEAR(kerb[3].z, 3.75f, 1e-5f);
         EXPECT_NEAR(kerb[2].x, 1.0f, 1e-5f);
         EXPECT_NEAR(kerb[1].y, 1.0f, 1e-5f);
-        EXPECT_EQ(kerbs.front()->getTexture(), "img\\Wall.png");
+        EXPECT_EQ(kerbs.front()->getTexture(),
+                  objects == &level.darkObjects ? "img\\Wall.png" : "img\\Stairs.png");
         EXPECT_NE(kerbs.front()->getModel(), nullptr);
     }
 }
