@@ -140,6 +140,11 @@ void LevelManager::update(double seconds) {
         timeSwitcher->startSwitch();
     }
     timeSwitcher->update(seconds);
+    // A refused switch keeps the padlock up until its fog has gone, so the reason is still
+    // there when the view clears.
+    if (timeSwitcher->isSwitching() && timeSwitcher->wasRefused()) {
+        lockSignSeconds = lockSignShown;
+    }
     scene.finishFrame(seconds, actions.lamp);
 }
 

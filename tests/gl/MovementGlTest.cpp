@@ -407,7 +407,8 @@ TEST_F(MovementGl, KeepingToASideWallThePlayerWalksUpTheStair) {
 
 // A stair that only the bright era has, its foot at z 10: switching in its cell would put
 // the player inside it, to be pushed up onto it or into the wall behind; the era stays
-// and the padlock shows. From the cell before its foot the switch goes through.
+// and the padlock shows from the refusal until a second after the fog has gone. From the
+// cell before its foot the switch goes through.
 TEST_F(MovementGl, NoSwitchPutsThePlayerInsideAStairOfTheOtherEra) {
     data->write("levels/stairswitch.lvl", stairCorridor("0 4 1"));
     for (float z : {9.95f, 9.3f, 8.0f}) {
@@ -417,13 +418,23 @@ TEST_F(MovementGl, NoSwitchPutsThePlayerInsideAStairOfTheOtherEra) {
         run.frames(0.5, 1.0 / 60.0);
         const btVector3 before = run.position();
         run.tap(input, 'T');
-        bool padlock = false;
-        for (int frame = 0; frame < 300; ++frame) {
+        // The switch takes 300 frames; the flip is refused half-way.
+        int shownFrom = -1;
+        bool heldThroughTheFog = true;
+        for (int frame = 0; frame < 420; ++frame) {
             run.frames(0.0, 1.0 / 60.0);
-            padlock = padlock || run.showsPadlock();
+            if (shownFrom < 0 && run.showsPadlock()) {
+                shownFrom = frame;
+            }
+            if (shownFrom >= 0 && frame < 330 && !run.showsPadlock()) {
+                heldThroughTheFog = false;
+            }
         }
         EXPECT_FALSE(run.isBright());
-        EXPECT_TRUE(padlock);
+        EXPECT_GE(shownFrom, 140);
+        EXPECT_LE(shownFrom, 160);
+        EXPECT_TRUE(heldThroughTheFog);
+        EXPECT_FALSE(run.showsPadlock()) << "gone a second after the fog";
         EXPECT_NEAR(run.position().y(), before.y(), 0.01f);
         EXPECT_NEAR(run.position().z(), before.z(), 0.01f);
         input.press('S');
