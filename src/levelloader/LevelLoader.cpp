@@ -190,19 +190,25 @@ void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
         const BlockObject* block = grid.at(x, y, z);
         return grid.contains(x, y, z) && block != nullptr && !block->isSolid();
     };
-    // Whether the floor on top of rock at x|y|z ends over a drop toward (dx, dz) in an era:
-    // beside it open at the rock's level and above, with nothing there to step onto, and
-    // no stair standing on the floor itself (its own sides show where it ends).
-    const auto dropsBeside = [&grid, &isOpen](std::int32_t x, std::int32_t y, std::int32_t z,
-                                              const Neighbour& n, int era) {
-        const std::int32_t nx = x + n.dx;
-        const std::int32_t nz = z + n.dz;
-        if (!isOpen(nx, y, nz) || !isOpen(nx, y + 1, nz) ||
-            grid.at(x, y + 1, z)->givesFootingIn(era)) {
-            return false;
+    // The sides where the floor on top of rock at x|y|z ends over a drop in an era: beside
+    // it open at the rock's level and above, with nothing there to step onto. A stair
+    // standing on the floor itself shows by its own sides where it ends.
+    const auto dropSides = [&grid, &isOpen](std::int32_t x, std::int32_t y, std::int32_t z,
+                                            int era) {
+        std::uint8_t sides = 0;
+        if (grid.at(x, y + 1, z)->givesFootingIn(era)) {
+            return sides;
         }
-        return !grid.at(nx, y, nz)->givesFootingIn(era) &&
-               !grid.at(nx, y + 1, nz)->givesFootingIn(era);
+        for (const Neighbour& n : neighbours) {
+            const std::int32_t nx = x + n.dx;
+            const std::int32_t nz = z + n.dz;
+            if (n.dy == 0 && isOpen(nx, y, nz) && isOpen(nx, y + 1, nz) &&
+                !grid.at(nx, y, nz)->givesFootingIn(era) &&
+                !grid.at(nx, y + 1, nz)->givesFootingIn(era)) {
+                sides |= n.flag;
+            }
+        }
+        return sides;
     };
     for (std::int32_t x = 0; x < grid.xDim; ++x) {
         for (std::int32_t y = 0; y < grid.yDim; ++y) {
@@ -221,12 +227,8 @@ void LevelLoader::buildCells(BlockGrid& grid, LevelSink& sink) {
                     Wall wall(x, y, z);
                     wall.openSides = openSides;
                     if ((openSides & Wall::above) != 0) {
-                        for (const Neighbour& n : neighbours) {
-                            for (const int era : {brightEra, darkEra}) {
-                                if (n.dy == 0 && dropsBeside(x, y, z, n, era)) {
-                                    wall.dropSides[era] |= n.flag;
-                                }
-                            }
+                        for (const int era : {brightEra, darkEra}) {
+                            wall.dropSides[era] = dropSides(x, y, z, era);
                         }
                     }
                     sink.blockCreated(wall);
