@@ -1,14 +1,13 @@
 #include "sound/SilentSound.h"
 
-#include "platform/Clock.h"
-
 #include <cmath>
+#include <utility>
 
 namespace Vexmor::sound {
 
-SilentSound::SilentSound(bool loop, bool startPaused, std::uint32_t lengthMilliseconds)
-    : loop(loop), length(lengthMilliseconds), stopped(startPaused),
-      startSeconds(platform::clockSeconds()) {}
+SilentSound::SilentSound(bool loop, bool startPaused, std::uint32_t lengthMilliseconds, Clock clock)
+    : clock(std::move(clock)), loop(loop), length(lengthMilliseconds), stopped(startPaused),
+      startSeconds(this->clock()) {}
 
 void SilentSound::setVolume(float newVolume) {
     volume = newVolume;
@@ -19,7 +18,7 @@ float SilentSound::getVolume() const {
 }
 
 double SilentSound::elapsedMilliseconds() const {
-    return (platform::clockSeconds() - startSeconds) * 1000.0;
+    return (clock() - startSeconds) * 1000.0;
 }
 
 std::uint32_t SilentSound::getPlayPosition() {
@@ -35,7 +34,7 @@ std::uint32_t SilentSound::getPlayPosition() {
 }
 
 void SilentSound::setPlayPosition(std::uint32_t milliseconds) {
-    startSeconds = platform::clockSeconds() - milliseconds / 1000.0;
+    startSeconds = clock() - milliseconds / 1000.0;
 }
 
 void SilentSound::stop() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/Clock.h"
 #include "sound/Sound.h"
+
+#include <functional>
 
 namespace Vexmor::sound {
 
@@ -8,8 +11,12 @@ namespace Vexmor::sound {
 // clock (wrapping at the track length when that is known) until it is stopped.
 class SilentSound : public Sound {
 public:
+    // Seconds on a monotonic clock.
+    using Clock = std::function<double()>;
+
     // lengthMilliseconds 0 means unknown: the position grows without end.
-    SilentSound(bool loop, bool startPaused, std::uint32_t lengthMilliseconds);
+    SilentSound(bool loop, bool startPaused, std::uint32_t lengthMilliseconds,
+                Clock clock = platform::clockSeconds);
 
     void setVolume(float volume) override;
     float getVolume() const override;
@@ -21,6 +28,7 @@ public:
 private:
     double elapsedMilliseconds() const;
 
+    Clock clock;
     bool loop;
     std::uint32_t length;
     float volume = 1.0f;

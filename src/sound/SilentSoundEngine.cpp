@@ -15,7 +15,7 @@ std::unique_ptr<Sound> SilentSoundEngine::play2D(const std::string& fileName, bo
     if (!track) {
         return nullptr;
     }
-    return std::make_unique<SilentSound>(loop, startPaused, file.lengthMilliseconds());
+    return std::make_unique<SilentSound>(loop, startPaused, file.lengthMilliseconds(), clock);
 }
 
 } // namespace Vexmor::sound

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TextureLibrary.h"
 #include "platform/Window.h"
 
 #include <GL/glew.h>
@@ -19,7 +20,11 @@ protected:
         glGetError();
     }
 
-    void TearDown() override { window.terminate(); }
+    // The texture cache outlives the context: names it holds would be reused by the next one.
+    void TearDown() override {
+        Vexmor::engine::TextureLibrary::getInstance().releaseAll();
+        window.terminate();
+    }
 
     Vexmor::platform::Window window;
 };

@@ -2,6 +2,7 @@
 
 #include "engine/ModelLibrary.h"
 #include "engine/ShaderLibrary.h"
+#include "engine/TextureLibrary.h"
 #include "physics/CollisionShapeLibrary.h"
 #include "physics/OwnedRigidBody.h"
 #include "platform/ActiveInput.h"
@@ -113,6 +114,7 @@ void tearDown(platform::Window& window) {
     sound::SoundLibrary::destroyInstance();
     engine::ModelLibrary::destroyInstance();
     engine::ShaderLibrary::destroyInstance();
+    engine::TextureLibrary::getInstance().releaseAll();
     physics::CollisionShapeLibrary::destroyInstance();
     window.terminate();
 }

@@ -2,9 +2,7 @@
 #include "SoundFiles.h"
 #include "common/CoutCapture.h"
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 using Vexmor::sound::SilentSoundEngine;
 
@@ -12,7 +10,8 @@ using SilentSoundEngineTest = SoundFilesTest;
 
 TEST_F(SilentSoundEngineTest, KeepsTimeWithTheFileItWouldPlay) {
     ASSERT_TRUE(writeTone("sound/tone.wav", wav, 1, 1000));
-    SilentSoundEngine engine;
+    double now = 100.0;
+    SilentSoundEngine engine([&now] { return now; });
     CoutCapture console;
 
     const auto music = engine.play2D("sound\\tone.wav", true, false, true);
@@ -21,17 +20,22 @@ TEST_F(SilentSoundEngineTest, KeepsTimeWithTheFileItWouldPlay) {
     music->setVolume(0.25f);
     EXPECT_FLOAT_EQ(music->getVolume(), 0.25f);
     music->setPlayPosition(400);
-    EXPECT_NEAR(music->getPlayPosition(), 400, 5);
+    EXPECT_NEAR(music->getPlayPosition(), 400, 1);
+    now += 0.25;
+    EXPECT_NEAR(music->getPlayPosition(), 650, 1);
 
     // The header says one second, so a looped track wraps there.
     music->setPlayPosition(980);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_LT(music->getPlayPosition(), 980u);
+    now += 0.05;
+    EXPECT_NEAR(music->getPlayPosition(), 30, 1) << "wrapped at the length";
 
+    // An effect ends at its length and stays there.
     const auto effect = engine.play2D("sound\\tone.wav", false, false, true);
     effect->setPlayPosition(990);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(effect->isFinished());
+    now += 0.02;
     EXPECT_TRUE(effect->isFinished());
+    EXPECT_NEAR(effect->getPlayPosition(), 1000, 1);
 
     music->stop();
     EXPECT_TRUE(music->isFinished());
