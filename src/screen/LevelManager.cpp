@@ -140,8 +140,8 @@ void LevelManager::update(double seconds) {
         timeSwitcher->startSwitch();
     }
     timeSwitcher->update(seconds);
-    // A refused switch keeps the padlock up until its fog has gone, so the reason is still
-    // there when the view clears.
+    // A refused switch shows the padlock from the refusal until its fog has gone, so the
+    // reason is still there when the view clears.
     if (timeSwitcher->isSwitching() && timeSwitcher->wasRefused()) {
         lockSignSeconds = lockSignShown;
     }
@@ -176,11 +176,7 @@ bool LevelManager::holdsRenderScale() const {
 }
 
 bool LevelManager::allowsTimeChange() {
-    if (scene.playerFitsIn(!isBright())) {
-        return true;
-    }
-    lockSignSeconds = lockSignShown;
-    return false;
+    return scene.playerFitsIn(!isBright());
 }
 
 void LevelManager::timeChanged() {
